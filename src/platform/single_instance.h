@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QLockFile;
+
+namespace mousecfg {
+
+// One running instance per product. The lock is named after the product's mutex name
+// (product name + " Wireless Gaming Mouse Mutex1"), so instances of different products may run
+// side by side. It is held until the object is destroyed or the process ends; a lock left behind
+// by a crashed process is recognised as stale and taken over.
+class SingleInstance {
+public:
+    explicit SingleInstance(const QString& productName);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    static QString mutexName(const QString& productName);
+    // The lock file that stands for the mutex; lives in the user's runtime folder.
+    static QString lockFilePath(const QString& productName);
+
+    // True when this process now owns the product's lock; false when another instance runs.
+    bool tryAcquire();
+    bool isOwner() const { return owner_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool owner_ = false;
+};
+
+}  // namespace mousecfg

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "platform/single_instance.h"
+
+using mousecfg::SingleInstance;
+
+namespace {
+
+// Points the runtime folder at a private temporary folder for the test's lifetime.
+class RuntimeDir {
+public:
+    RuntimeDir() : old_(qgetenv("XDG_RUNTIME_DIR")) {
+        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", dir_.path().toLocal8Bit());
+    }
+    ~RuntimeDir() { qputenv("XDG_RUNTIME_DIR", old_); }
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
+}  // namespace
+
+TEST(SingleInstance, MutexNameKeepsTheLeadingBlankEvenWithoutAProduct) {
+    EXPECT_EQ(SingleInstance::mutexName(QStringLiteral("FARROW")),
+              QStringLiteral("FARROW Wireless Gaming Mouse Mutex1"));
+    EXPECT_EQ(SingleInstance::mutexName(QString()), QStringLiteral(" Wireless Gaming Mouse Mutex1"));
+}
+
+TEST(SingleInstance, OneOwnerPerProductAndTheLockIsFreedWithItsOwner) {
+    RuntimeDir runtime;
+    // Names that are hostile as file names still map to a lock inside the runtime folder.
+    for (const QString& product : {QStringLiteral("FARROW"), QStringLiteral("../../etc/x"),
+                                   QString(), QStringLiteral("鼠标 Pro")}) {
+        SCOPED_TRACE(product.toStdString());
+        EXPECT_TRUE(SingleInstance::lockFilePath(product).startsWith(runtime.path() + "/"));
+        auto first = std::make_unique<SingleInstance>(product);
+        ASSERT_TRUE(first->tryAcquire());
+        EXPECT_TRUE(first->tryAcquire());  // asking again keeps the lock
+
+        SingleInstance second(product);
+        EXPECT_FALSE(second.tryAcquire());
+        EXPECT_FALSE(second.isOwner());
+
+        first.reset();
+        EXPECT_TRUE(second.tryAcquire());
+    }
+    // Different products run side by side.
+    SingleInstance a(QStringLiteral("FARROW")), b(QStringLiteral("OTHER"));
+    EXPECT_TRUE(a.tryAcquire());
+    EXPECT_TRUE(b.tryAcquire());
+}

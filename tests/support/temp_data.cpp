@@ -1,0 +1,30 @@
+#include "temp_data.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace mousecfg::test {
+
+QString sourceDataDir() { return QStringLiteral(MOUSECFG_SOURCE_DIR "/data"); }
+
+TempData::TempData(bool withInstallData) {
+    paths_ = Paths(withInstallData ? sourceDataDir() : dir_.path(), dir_.path());
+    if (withInstallData) paths_.seedDataDir();
+    QDir().mkpath(paths_.profileDir());
+    QDir().mkpath(paths_.macroDir());
+}
+
+void TempData::writeFile(const QString& relative, const QByteArray& bytes) const {
+    const QString full = path(relative);
+    QDir().mkpath(QFileInfo(full).absolutePath());
+    QFile f(full);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+}
+
+QByteArray TempData::readFile(const QString& relative) const {
+    QFile f(path(relative));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace mousecfg::test
