@@ -1,0 +1,121 @@
+#include "storage/macro_files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <algorithm>
+
+#include "storage/app_settings.h"
+#include "storage/paths.h"
+
+namespace mousecfg {
+
+namespace {
+
+QString eventKey(const char* kind, int i) {
+    return QStringLiteral("Setting/%1_%2").arg(QLatin1String(kind)).arg(i);
+}
+
+std::uint8_t byteOf(const QVariant& v) {
+    return static_cast<std::uint8_t>(v.toInt());
+}
+
+}  // namespace
+
+QString macroFilePath(const Paths& paths, const QString& name) {
+    if (!Paths::isSafeFileName(name)) return QString();
+    return paths.macroDir() + QLatin1Char('/') + name + QStringLiteral(".MSMACRO");
+}
+
+int countMacros(const Paths& paths) {
+    return macroNames(paths).size();
+}
+
+QStringList macroNames(const Paths& paths) {
+    QSettings s(paths.configFile(), QSettings::IniFormat);
+    QStringList names;
+    for (int i = 0; i < appsettings::kMacroListSize; ++i) {
+        const QString n = s.value(QStringLiteral("MACRO_LIST/%1").arg(i)).toString();
+        if (!n.isEmpty()) names << n;
+    }
+    return names;
+}
+
+int firstFreeMacroSlot(const Paths& paths) {
+    QSettings s(paths.configFile(), QSettings::IniFormat);
+    for (int i = 0; i < appsettings::kMacroListSize; ++i)
+        if (s.value(QStringLiteral("MACRO_LIST/%1").arg(i)).toString().isEmpty()) return i;
+    return -1;
+}
+
+bool addMacroName(const Paths& paths, const QString& name) {
+    const int slot = firstFreeMacroSlot(paths);
+    if (slot < 0) return false;
+    appsettings::saveMacroListEntry(paths, slot, name);
+    return true;
+}
+
+MacroFileData readMacroFile(const Paths& paths, const QString& name, int maxEvents) {
+    MacroFileData data;
+    const QString path = macroFilePath(paths, name);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return data;
+    QSettings s(path, QSettings::IniFormat);
+    data.defaultDelay = s.value(QStringLiteral("Setting/DefaultDelay")).toInt();
+    data.delayType = s.value(QStringLiteral("Setting/DelayType")).toInt();
+    data.loopType = s.value(QStringLiteral("Setting/LoopType")).toInt();
+    data.loopTime = s.value(QStringLiteral("Setting/LoopTime")).toInt();
+    const int limit = std::clamp(maxEvents, 0, kMacroFileEventLimit);
+    const int count = std::clamp(s.value(QStringLiteral("Setting/Count")).toInt(), 0, limit);
+    data.events.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        MacroEvent e;
+        e.map = byteOf(s.value(eventKey("Map", i)));
+        e.dataH = byteOf(s.value(eventKey("DataH", i)));
+        e.dataL = byteOf(s.value(eventKey("DataL", i)));
+        data.events.push_back(e);
+    }
+    return data;
+}
+
+QVector<MacroEvent> readMacroEvents(const Paths& paths, const QString& name, int maxEvents) {
+    return readMacroFile(paths, name, maxEvents).events;
+}
+
+bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData& data, MacroWriteSign sign) {
+    const QString path = macroFilePath(paths, name);
+    if (path.isEmpty() || data.events.size() > kMacroFileEventLimit) return false;
+    QDir().mkpath(paths.macroDir());
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("Setting/MacroFilePath"), QFileInfo(path).absoluteFilePath());
+    s.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
+    s.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
+    s.setValue(QStringLiteral("Setting/LoopType"), data.loopType);
+    s.setValue(QStringLiteral("Setting/LoopTime"), data.loopTime);
+    s.setValue(QStringLiteral("Setting/Count"), data.events.size());
+    for (int i = 0; i < data.events.size(); ++i) {
+        // Event bytes are stored as decimal text, the way the editor's cells hold them.
+        const MacroEvent& e = data.events[i];
+        s.setValue(eventKey("Map", i), QString::number(e.map));
+        s.setValue(eventKey("DataH", i), QString::number(e.dataH));
+        s.setValue(eventKey("DataL", i), QString::number(e.dataL));
+    }
+    if (sign == MacroWriteSign::Set) s.setValue(QStringLiteral("Setting/WriteSign"), 1);
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+int readMacroWriteSign(const Paths& paths, const QString& name) {
+    const QString path = macroFilePath(paths, name);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return 0;
+    QSettings s(path, QSettings::IniFormat);
+    return s.value(QStringLiteral("Setting/WriteSign")).toInt();
+}
+
+void clearMacroWriteSign(const Paths& paths, const QString& name) {
+    const QString path = macroFilePath(paths, name);
+    if (path.isEmpty() || !QFileInfo::exists(path)) return;
+    QSettings s(path, QSettings::IniFormat);
+    s.setValue(QStringLiteral("Setting/WriteSign"), 0);
+}
+
+}  // namespace mousecfg
