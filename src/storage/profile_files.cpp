@@ -1,0 +1,293 @@
+#include "storage/profile_files.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <vector>
+
+#include "storage/paths.h"
+#include "storage/product_descriptor.h"
+#include "storage/value_conv.h"
+
+namespace mousecfg {
+
+namespace {
+
+// Key names of one profile, relative to its group, built once: a profile has 8453 keys and the
+// five current profiles are read at every load.
+struct ButtonKeys {
+    QString ID, Fun, LoopNumber, KeyNumber, Res1, Res2, Res3, Res4, macroname;
+    QString map[kKeyInfoEntries], low[kKeyInfoEntries], high[kKeyInfoEntries];
+};
+struct StageKeys {
+    QString used, link, xy, x, y;
+};
+struct LedKeys {
+    QString RGB, h, s, v, bright, breath;
+};
+struct ProfileKeys {
+    QString pollrate = QStringLiteral("pollrate");
+    QString dpi = QStringLiteral("dpi");
+    QString mousespeed = QStringLiteral("mousespeed");
+    QString dbclickspeed = QStringLiteral("dbclickspeed");
+    QString scrollispage = QStringLiteral("scrollispage");
+    QString scrollspeed = QStringLiteral("scrollspeed");
+    QString accelenable = QStringLiteral("accelenable");
+    QString acee = QStringLiteral("acee");
+    QString ProfileName = QStringLiteral("ProfileName");
+    QString ProfilePath = QStringLiteral("ProfilePath");
+    QString LedMode = QStringLiteral("LedMode");
+    QString LedMoveOFF = QStringLiteral("LedMoveOFF");
+    QString LedSleepTime = QStringLiteral("LedSleepTime");
+    StageKeys stages[kDpiStageSlots];
+    std::vector<ButtonKeys> buttons = std::vector<ButtonKeys>(kButtonSlots);
+    LedKeys leds[kLedModes];
+
+    ProfileKeys() {
+        for (int i = 0; i < kDpiStageSlots; ++i) {
+            const QString b = QStringLiteral("DPI_INFO_") + QString::number(i) + QLatin1Char('_');
+            stages[i] = {b + QLatin1String("used"), b + QLatin1String("link"), b + QLatin1String("xy"),
+                         b + QLatin1String("x"), b + QLatin1String("y")};
+        }
+        for (int i = 0; i < kButtonSlots; ++i) {
+            const QString b = QStringLiteral("BUTTON_INFO_") + QString::number(i) + QLatin1Char('_');
+            ButtonKeys& k = buttons[i];
+            k.ID = b + QLatin1String("ID");
+            k.Fun = b + QLatin1String("Fun");
+            k.LoopNumber = b + QLatin1String("LoopNumber");
+            k.KeyNumber = b + QLatin1String("KeyNumber");
+            k.Res1 = b + QLatin1String("Res1");
+            k.Res2 = b + QLatin1String("Res2");
+            k.Res3 = b + QLatin1String("Res3");
+            k.Res4 = b + QLatin1String("Res4");
+            k.macroname = b + QLatin1String("macroname");
+            for (int e = 0; e < kKeyInfoEntries; ++e) {
+                const QString ke = b + QStringLiteral("KeyInfo_") + QString::number(e) + QLatin1Char('_');
+                k.low[e] = ke;
+                k.map[e] = ke + QLatin1String("map");
+                k.high[e] = ke + QLatin1Char('H');
+            }
+        }
+        for (int i = 0; i < kLedModes; ++i) {
+            const QString b = QStringLiteral("LedMode/LED_MODE_") + QString::number(i) + QLatin1Char('_');
+            leds[i] = {b + QLatin1String("RGB"), b + QLatin1String("h"),      b + QLatin1String("s"),
+                       b + QLatin1String("v"),   b + QLatin1String("bright"), b + QLatin1String("breath")};
+        }
+    }
+};
+
+const ProfileKeys& keys() {
+    static const ProfileKeys k;
+    return k;
+}
+
+// Bytes are written as their unsigned value, 32-bit codes as unsigned numbers.
+QVariant byteValue(uint8_t v) {
+    return QVariant(static_cast<int>(v));
+}
+QVariant u32Value(uint32_t v) {
+    return QVariant(static_cast<uint>(v));
+}
+
+// Reading: numbers as signed ints truncated to the field. Unsigned 32-bit codes are read as 64-bit
+// numbers before the truncation, so that a code above 2^31 that this program wrote comes back.
+uint8_t readU8(const QSettings& s, const QString& key) {
+    return conv::toU8(s.value(key).toInt());
+}
+int32_t readI32(const QSettings& s, const QString& key) {
+    return s.value(key).toInt();
+}
+uint32_t readU32(const QSettings& s, const QString& key) {
+    return static_cast<uint32_t>(static_cast<quint64>(s.value(key).toLongLong()) & 0xFFFFFFFFu);
+}
+
+}  // namespace
+
+void writeProfileGroup(QSettings& s, const QString& group, const MouseProfile& p, ProfileKeySet set) {
+    const ProfileKeys& k = keys();
+    s.beginGroup(group);
+    s.setValue(k.pollrate, byteValue(p.pollrate));
+    s.setValue(k.dpi, byteValue(p.dpi));
+    for (int i = 0; i < kDpiStageSlots; ++i) {
+        const DpiStage& st = p.dpiStages[i];
+        s.setValue(k.stages[i].used, byteValue(st.used));
+        s.setValue(k.stages[i].link, byteValue(st.link));
+        s.setValue(k.stages[i].xy, u32Value(st.xy));
+        s.setValue(k.stages[i].x, u32Value(st.x));
+        s.setValue(k.stages[i].y, u32Value(st.y));
+    }
+    s.setValue(k.mousespeed, byteValue(p.mousespeed));
+    s.setValue(k.dbclickspeed, byteValue(p.dbclickspeed));
+    s.setValue(k.scrollispage, byteValue(p.scrollispage));
+    s.setValue(k.scrollspeed, byteValue(p.scrollspeed));
+    s.setValue(k.accelenable, byteValue(p.accelenable));
+    s.setValue(k.acee, byteValue(p.acee));
+    for (int i = 0; i < kButtonSlots; ++i) {
+        const ButtonAssignment& b = p.buttons[i];
+        const ButtonKeys& bk = k.buttons[i];
+        s.setValue(bk.ID, b.ID);
+        s.setValue(bk.Fun, b.Fun);
+        s.setValue(bk.LoopNumber, b.LoopNumber);
+        s.setValue(bk.KeyNumber, b.KeyNumber);
+        s.setValue(bk.Res1, byteValue(b.Res1));
+        s.setValue(bk.Res2, byteValue(b.Res2));
+        s.setValue(bk.Res3, byteValue(b.Res3));
+        s.setValue(bk.Res4, byteValue(b.Res4));
+        s.setValue(bk.macroname, b.macroname);
+        for (int e = 0; e < kKeyInfoEntries; ++e) {
+            s.setValue(bk.map[e], byteValue(b.KeyInfo[e].map));
+            s.setValue(bk.low[e], byteValue(b.KeyInfo[e].low));
+            s.setValue(bk.high[e], byteValue(b.KeyInfo[e].high));
+        }
+    }
+    s.setValue(k.ProfileName, p.ProfileName);
+    s.setValue(k.ProfilePath, p.ProfilePath);
+    s.setValue(k.LedMode, byteValue(p.LedMode));
+    if (set == ProfileKeySet::Full) {
+        s.setValue(k.LedMoveOFF, byteValue(p.LedMoveOFF));
+        s.setValue(k.LedSleepTime, byteValue(p.LedSleepTime));
+    }
+    for (int i = 0; i < kLedModes; ++i) {
+        const LedModeSetting& led = p.ledModes[i];
+        s.setValue(k.leds[i].RGB, QVariant::fromValue(led.RGB));
+        s.setValue(k.leds[i].h, u32Value(led.h));
+        s.setValue(k.leds[i].s, u32Value(led.s));
+        s.setValue(k.leds[i].v, u32Value(led.v));
+        s.setValue(k.leds[i].bright, u32Value(led.bright));
+        s.setValue(k.leds[i].breath, u32Value(led.breath));
+    }
+    s.endGroup();
+}
+
+void readProfileGroup(QSettings& s, const QString& group, MouseProfile& p, ProfileKeySet set) {
+    const ProfileKeys& k = keys();
+    s.beginGroup(group);
+    p.pollrate = readU8(s, k.pollrate);
+    p.dpi = readU8(s, k.dpi);
+    for (int i = 0; i < kDpiStageSlots; ++i) {
+        DpiStage& st = p.dpiStages[i];
+        st.used = readU8(s, k.stages[i].used);
+        st.link = readU8(s, k.stages[i].link);
+        st.xy = readU32(s, k.stages[i].xy);
+        st.x = readU32(s, k.stages[i].x);
+        st.y = readU32(s, k.stages[i].y);
+    }
+    p.mousespeed = readU8(s, k.mousespeed);
+    p.dbclickspeed = readU8(s, k.dbclickspeed);
+    p.scrollispage = readU8(s, k.scrollispage);
+    p.scrollspeed = readU8(s, k.scrollspeed);
+    p.accelenable = readU8(s, k.accelenable);
+    p.acee = readU8(s, k.acee);
+    for (int i = 0; i < kButtonSlots; ++i) {
+        ButtonAssignment& b = p.buttons[i];
+        const ButtonKeys& bk = k.buttons[i];
+        b.ID = readI32(s, bk.ID);
+        b.Fun = readI32(s, bk.Fun);
+        b.LoopNumber = readI32(s, bk.LoopNumber);
+        b.KeyNumber = readI32(s, bk.KeyNumber);
+        b.Res1 = readU8(s, bk.Res1);
+        b.Res2 = readU8(s, bk.Res2);
+        b.Res3 = readU8(s, bk.Res3);
+        b.Res4 = readU8(s, bk.Res4);
+        b.macroname = s.value(bk.macroname).toString();
+        for (int e = 0; e < kKeyInfoEntries; ++e) {
+            b.KeyInfo[e].map = readU8(s, bk.map[e]);
+            b.KeyInfo[e].low = readU8(s, bk.low[e]);
+            b.KeyInfo[e].high = readU8(s, bk.high[e]);
+        }
+    }
+    p.ProfileName = s.value(k.ProfileName).toString();
+    p.ProfilePath = s.value(k.ProfilePath).toString();
+    p.LedMode = readU8(s, k.LedMode);
+    if (set == ProfileKeySet::Full) {
+        p.LedMoveOFF = readU8(s, k.LedMoveOFF);
+        p.LedSleepTime = readU8(s, k.LedSleepTime);
+    }
+    for (int i = 0; i < kLedModes; ++i) {
+        LedModeSetting& led = p.ledModes[i];
+        led.RGB = conv::toColour(s.value(k.leds[i].RGB));
+        led.h = readU32(s, k.leds[i].h);
+        led.s = readU32(s, k.leds[i].s);
+        led.v = readU32(s, k.leds[i].v);
+        led.bright = readU32(s, k.leds[i].bright);
+        led.breath = readU32(s, k.leds[i].breath);
+    }
+    s.endGroup();
+}
+
+namespace {
+const QString kProfileGroup = QStringLiteral("PROFILE");
+const QString kProfileSuffix = QStringLiteral(".prof");
+}  // namespace
+
+QString currentProfileFile(const Paths& paths, const QString& name) {
+    if (!Paths::isSafeFileName(name)) return QString();
+    return paths.profileDir() + QLatin1Char('/') + name + kProfileSuffix;
+}
+
+QString libraryProfileFile(const Paths& paths, const QString& product, const QString& name) {
+    if (!Paths::isSafeFileName(name)) return QString();
+    return paths.productProfileDir(product) + QLatin1Char('/') + name + kProfileSuffix;
+}
+
+QString defaultProfileFile(const Paths& paths) {
+    return paths.profileDir() + QStringLiteral("/DefaultProfile.prof");
+}
+
+bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name) {
+    const QString file = currentProfileFile(paths, name);
+    if (file.isEmpty()) return false;
+    saveProfileToPath(profile, file);
+    return true;
+}
+
+void loadProfileFile(const Paths& paths, MouseProfile& profile, const QString& name) {
+    const QString file = currentProfileFile(paths, name);
+    if (file.isEmpty()) {
+        profile = MouseProfile();
+        return;
+    }
+    loadProfileFromPath(profile, file);
+}
+
+void loadProfileFromPath(MouseProfile& profile, const QString& file) {
+    if (file.isEmpty()) {
+        profile = MouseProfile();
+        return;
+    }
+    QSettings s(file, QSettings::IniFormat);
+    readProfileGroup(s, kProfileGroup, profile);
+}
+
+void saveProfileToPath(const MouseProfile& profile, const QString& file) {
+    if (file.isEmpty()) return;
+    QSettings s(file, QSettings::IniFormat);
+    writeProfileGroup(s, kProfileGroup, profile);
+}
+
+bool saveDpiIndex(const Paths& paths, const QString& name, int value) {
+    const QString file = currentProfileFile(paths, name);
+    if (file.isEmpty()) return false;
+    QSettings s(file, QSettings::IniFormat);
+    s.setValue(QStringLiteral("PROFILE/dpi"), static_cast<int>(conv::toU8(value)));
+    return true;
+}
+
+void writeDefaultProfileFile(const Paths& paths) {
+    MouseProfile p;
+    resetProfileToDefaults(p, paths);
+    saveProfileToPath(p, defaultProfileFile(paths));
+}
+
+void stampProductName(const QString& file, const QString& product) {
+    if (file.isEmpty()) return;
+    QSettings s(file, QSettings::IniFormat);
+    s.setValue(QStringLiteral("MouseName/Name"), product);
+}
+
+QString readProductName(const QString& file) {
+    if (file.isEmpty()) return QString();
+    QSettings s(file, QSettings::IniFormat);
+    return s.value(QStringLiteral("MouseName/Name")).toString();
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,61 @@
+#include "storage/settings_file.h"
+
+#include <QSettings>
+
+#include "storage/paths.h"
+#include "storage/product_descriptor.h"
+#include "storage/profile_files.h"
+#include "storage/value_conv.h"
+
+namespace mousecfg {
+
+namespace {
+
+QString profileNameKey(int i) {
+    return QStringLiteral("Config/Profile") + QString::number(i + 1);
+}
+
+}  // namespace
+
+void saveConfigState(const Paths& paths, const ConfigState& state) {
+    {
+        QSettings s(paths.configFile(), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Config/ProfileID"), static_cast<int>(state.ProfileID));
+        s.setValue(QStringLiteral("Config/AngleValue"), static_cast<int>(state.AngleValue));
+        s.setValue(QStringLiteral("Config/LiftHigh"), static_cast<int>(state.LiftHigh));
+        s.setValue(QStringLiteral("Config/Count"), static_cast<int>(state.Count));
+        s.setValue(profileNameKey(0), state.profileNames[0]);
+    }
+    // Every slot is saved, not only the first: the current slot may be any of the five, and its
+    // edits would otherwise be lost at the next start.
+    for (int i = 0; i < kProfileCount; ++i) saveProfileFile(paths, state.profiles[i], state.profileNames[i]);
+}
+
+void loadConfigState(const Paths& paths, ConfigState& state, ButtonMatrix* matrix) {
+    {
+        QSettings s(paths.configFile(), QSettings::IniFormat);
+        state.ProfileID = conv::toU8(s.value(QStringLiteral("Config/ProfileID")));
+        state.AngleValue = conv::toU8(s.value(QStringLiteral("Config/AngleValue")));
+        state.LiftHigh = conv::toU8(s.value(QStringLiteral("Config/LiftHigh")));
+        state.Count = conv::toU8(s.value(QStringLiteral("Config/Count")));
+        for (int i = 0; i < kProfileCount; ++i) state.profileNames[i] = s.value(profileNameKey(i)).toString();
+    }
+    for (int i = 0; i < kProfileCount; ++i) loadProfileFile(paths, state.profiles[i], state.profileNames[i]);
+    if (matrix) loadButtonMatrix(paths, *matrix);
+}
+
+void saveProfileList(const Paths& paths, const ConfigState& state) {
+    QSettings s(paths.configFile(), QSettings::IniFormat);
+    s.setValue(QStringLiteral("Config/ProfileID"), static_cast<int>(state.ProfileID));
+    s.setValue(QStringLiteral("Config/Count"), static_cast<int>(state.Count));
+    for (int i = 0; i < kProfileCount; ++i) s.setValue(profileNameKey(i), state.profileNames[i]);
+}
+
+void reloadStoredSettings(const Paths& paths, ConfigState& stored, ConfigState& working,
+                          ButtonMatrix* matrix) {
+    loadConfigState(paths, stored, matrix);
+    working = stored;
+    writeDefaultProfileFile(paths);
+}
+
+}  // namespace mousecfg

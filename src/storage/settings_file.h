@@ -1,0 +1,30 @@
+#pragma once
+
+#include "storage/config_state.h"
+
+namespace mousecfg {
+
+class Paths;
+struct ButtonMatrix;
+
+// The profile set in Configs/Config.ini and the current profile files.
+
+// Apply-time save: ProfileID, AngleValue, LiftHigh, Count and the first profile name go to
+// Config.ini (the other four names only change through saveProfileList); then every profile goes
+// to the file named after its slot name (a refused name is skipped).
+void saveConfigState(const Paths& paths, const ConfigState& state);
+
+// Reads ProfileID, AngleValue, LiftHigh, Count and the five names from Config.ini and each profile
+// from the file of its name; a missing or refused name gives an empty profile. When `matrix` is
+// given, the descriptor's button matrix is reloaded into it (left as it was without a descriptor).
+void loadConfigState(const Paths& paths, ConfigState& state, ButtonMatrix* matrix = nullptr);
+
+// Profile switch and profile-list save: ProfileID, Count and all five names.
+void saveProfileList(const Paths& paths, const ConfigState& state);
+
+// Load of the stored settings: loadConfigState into `stored`, whole copy into `working`, and
+// Configs/Profile/DefaultProfile.prof regenerated from the product defaults.
+void reloadStoredSettings(const Paths& paths, ConfigState& stored, ConfigState& working,
+                          ButtonMatrix* matrix = nullptr);
+
+}  // namespace mousecfg
