@@ -25,9 +25,8 @@ inline int32_t toI32(const QVariant& v) {
     return v.toInt();
 }
 
-// A colour as QSettings stores it (its variant encoding); anything else reads as invalid.
-inline QColor toColour(const QVariant& v) {
-    return v.value<QColor>();
-}
+// A colour as QSettings stores it (its variant encoding) or as text QColor understands; anything
+// else, and a damaged variant that decodes to an unknown colour spec, reads as invalid.
+QColor toColour(const QVariant& v);
 
 }  // namespace mousecfg::conv

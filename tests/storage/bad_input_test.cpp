@@ -1,0 +1,249 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QSettings>
+#include <random>
+
+#include "random_state.h"
+#include "state_compare.h"
+#include "storage/app_settings.h"
+#include "storage/paths.h"
+#include "storage/profile_files.h"
+#include "storage/profile_library.h"
+#include "storage/settings_file.h"
+#include "temp_data.h"
+
+namespace mousecfg {
+namespace {
+
+using test::TempData;
+
+QByteArray garbage(uint32_t seed, int size) {
+    // High bytes and NULs only: no section header, no '=', no line break, so no key can appear.
+    std::mt19937 rng(seed);
+    QByteArray b(size, '\0');
+    for (char& c : b) {
+        const int v = static_cast<int>(rng() % 129);
+        c = static_cast<char>(v == 128 ? 0 : 0x80 + v);
+    }
+    return b;
+}
+
+TEST(BadInput, BinaryConfigAndProfileFilesReadAsEmpty) {
+    TempData data;
+    data.writeFile(QStringLiteral("Configs/Config.ini"), garbage(1, 4096));
+    ConfigState s = test::RandomState(1).state();
+    loadConfigState(data.paths(), s);
+    test::expectSameState(s, ConfigState());
+
+    data.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\nProfile1=bin\n");
+    data.writeFile(QStringLiteral("Configs/Profile/bin.prof"), garbage(2, 50000));
+    loadConfigState(data.paths(), s);
+    EXPECT_EQ(s.profileNames[0], QStringLiteral("bin"));
+    test::expectSameProfile(s.profiles[0], MouseProfile(), "binary profile");
+}
+
+// Cuts a written file at a line break: every key before the cut keeps its value, every key after
+// it reads as its default, and nothing else can come out.
+TEST(BadInput, TruncatedProfileFileGivesWrittenValuesOrDefaults) {
+    TempData data;
+    const MouseProfile written = test::RandomState(4).profile();
+    saveProfileFile(data.paths(), written, QStringLiteral("cut"));
+    const QString rel = QStringLiteral("Configs/Profile/cut.prof");
+    const QByteArray full = data.readFile(rel);
+    const int cut = full.indexOf('\n', full.size() / 2);
+    ASSERT_GT(cut, 0);
+    data.writeFile(rel, full.left(cut + 1));
+
+    MouseProfile back;
+    loadProfileFile(data.paths(), back, QStringLiteral("cut"));
+    EXPECT_FALSE(back == written);
+    EXPECT_FALSE(back == MouseProfile());
+    int kept = 0, lost = 0;
+    for (int i = 0; i < kButtonSlots; ++i) {
+        for (int e = 0; e < kKeyInfoEntries; ++e) {
+            const uint8_t h = back.buttons[i].KeyInfo[e].high;
+            EXPECT_TRUE(h == written.buttons[i].KeyInfo[e].high || h == 0) << i << "/" << e;
+            h == written.buttons[i].KeyInfo[e].high ? ++kept : ++lost;
+        }
+        const QString& n = back.buttons[i].macroname;
+        EXPECT_TRUE(n == written.buttons[i].macroname || n.isEmpty());
+    }
+    EXPECT_GT(kept, 0);
+    EXPECT_GT(lost, 0);
+
+    // A cut inside a line or inside a colour's variant text does not crash either.
+    for (int at : {full.size() / 3, full.indexOf("@Variant") + 12, 9}) {
+        data.writeFile(rel, full.left(at));
+        loadProfileFile(data.paths(), back, QStringLiteral("cut"));
+    }
+    data.writeFile(QStringLiteral("Configs/Config.ini"),
+                   "[Config]\nProfileID=3\nProfile1=Alpha\nProfile2=Be");
+    ConfigState s;
+    loadConfigState(data.paths(), s);
+    EXPECT_EQ(s.ProfileID, 3);
+    EXPECT_EQ(s.profileNames[0], QStringLiteral("Alpha"));
+    EXPECT_EQ(s.profileNames[1], QStringLiteral("Be"));
+}
+
+TEST(BadInput, NumbersAreTruncatedToTheFieldWidth) {
+    TempData data;
+    data.writeFile(QStringLiteral("Configs/Profile/n.prof"),
+                   "[PROFILE]\n"
+                   "pollrate=abc\n"
+                   "dpi=300\n"
+                   "LedMode=-1\n"
+                   "LedSleepTime=99999999999\n"
+                   "mousespeed=1e3\n"
+                   "acee= 7 \n"
+                   "DPI_INFO_0_x=4294967295\n"
+                   "DPI_INFO_0_y=-1\n"
+                   "DPI_INFO_0_xy=99999999999\n"
+                   "DPI_INFO_1_x=-2147483648\n"
+                   "DPI_INFO_1_y=999999999999999999999999\n"
+                   "DPI_INFO_1_used=257\n"
+                   "BUTTON_INFO_0_Fun=2147483648\n"
+                   "BUTTON_INFO_0_ID=-2147483648\n"
+                   "BUTTON_INFO_0_Res1=256\n"
+                   "BUTTON_INFO_0_Res2=-255\n"
+                   "BUTTON_INFO_0_KeyInfo_62_H=511\n"
+                   "BUTTON_INFO_41_KeyInfo_0_=0x10\n"
+                   "LedMode\\LED_MODE_13_breath=-5\n");
+    MouseProfile p;
+    loadProfileFile(data.paths(), p, QStringLiteral("n"));
+    EXPECT_EQ(p.pollrate, 0);  // not a number
+    EXPECT_EQ(p.dpi, 300 - 256);
+    EXPECT_EQ(p.LedMode, 255);
+    // Decimal text within 64 bits keeps its low bits; beyond that it is no number.
+    EXPECT_EQ(p.LedSleepTime, 99999999999ULL & 0xFF);
+    EXPECT_EQ(p.mousespeed, 0);
+    EXPECT_EQ(p.acee, 7);
+    EXPECT_EQ(p.dpiStages[0].x, 4294967295u);
+    EXPECT_EQ(p.dpiStages[0].y, 4294967295u);
+    EXPECT_EQ(p.dpiStages[0].xy, uint32_t(99999999999ULL % 4294967296ULL));
+    EXPECT_EQ(p.dpiStages[1].x, 2147483648u);
+    EXPECT_EQ(p.dpiStages[1].y, 0u);
+    EXPECT_EQ(p.dpiStages[1].used, 1);
+    EXPECT_EQ(p.buttons[0].Fun, INT32_MIN);
+    EXPECT_EQ(p.buttons[0].ID, INT32_MIN);
+    EXPECT_EQ(p.buttons[0].Res1, 0);
+    EXPECT_EQ(p.buttons[0].Res2, 1);
+    EXPECT_EQ(p.buttons[0].KeyInfo[62].high, 255);
+    EXPECT_EQ(p.buttons[41].KeyInfo[0].low, 0);  // toInt() takes decimal only
+    EXPECT_EQ(p.ledModes[13].breath, uint32_t(-5));
+
+    data.writeFile(QStringLiteral("Configs/Config.ini"),
+                   "[Config]\nProfileID=260\nLiftHigh=x\nCount=-1\nAngleValue=65537\n");
+    ConfigState s;
+    loadConfigState(data.paths(), s);
+    EXPECT_EQ(s.ProfileID, 4);
+    EXPECT_EQ(currentProfileIndex(s), 4);
+    EXPECT_EQ(s.LiftHigh, 0);
+    EXPECT_EQ(s.Count, 255);
+    EXPECT_EQ(s.AngleValue, 1);
+    data.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\nProfileID=9\n");
+    loadConfigState(data.paths(), s);
+    EXPECT_EQ(s.ProfileID, 9);             // kept as stored ...
+    EXPECT_EQ(currentProfileIndex(s), 0);  // ... but never indexes past the five profiles
+    EXPECT_EQ(&currentProfile(s), &s.profiles[0]);
+}
+
+TEST(BadInput, InvalidColoursStayInvalid) {
+    TempData data;
+    data.writeFile(QStringLiteral("Configs/Profile/c.prof"),
+                   "[PROFILE]\n"
+                   "LedMode\\LED_MODE_0_RGB=notacolour\n"
+                   "LedMode\\LED_MODE_1_RGB=#12345\n"
+                   "LedMode\\LED_MODE_2_RGB=@Variant(\\0\\0\\0\\x43)\n"
+                   "LedMode\\LED_MODE_3_RGB=@Variant(garbage\n"
+                   "LedMode\\LED_MODE_4_RGB=12\n"
+                   "LedMode\\LED_MODE_5_RGB=#ff8000\n");
+    MouseProfile p;
+    loadProfileFile(data.paths(), p, QStringLiteral("c"));
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(p.ledModes[i].RGB.isValid()) << "effect " << i;
+    EXPECT_EQ(p.ledModes[5].RGB, QColor(255, 128, 0));  // QColor's own text form is understood
+    EXPECT_FALSE(p.ledModes[6].RGB.isValid());          // missing
+}
+
+// Every file below `outer`, relative, except those of the data folder.
+QStringList filesOutside(const QString& outer, const QString& dataDir) {
+    QStringList found;
+    QDirIterator it(outer, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString f = it.next();
+        if (f != dataDir && !f.startsWith(dataDir + QLatin1Char('/')))
+            found << QDir(outer).relativeFilePath(f);
+    }
+    found.sort();
+    return found;
+}
+
+TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
+    QTemporaryDir outer;
+    const QString root = outer.path() + QStringLiteral("/data");
+    const Paths paths = Paths::singleFolder(root);
+    QDir().mkpath(paths.profileDir());
+    // Bait: profile files a hostile name would reach (outer/outside.prof, root/outside.prof).
+    const QByteArray bait = "[PROFILE]\npollrate=77\n";
+    for (const QString& f :
+         {outer.path() + "/outside.prof", root + "/outside.prof", root + "/Configs/.prof"}) {
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bait);
+    }
+    const QStringList before = filesOutside(outer.path(), root);
+    const QStringList hostile = {"../../outside", "../../../outside", "a/b", "", ".", "..",
+                                 "/tmp/x",        "..\\..\\x"};
+    {
+        QSettings ini(paths.configFile(), QSettings::IniFormat);
+        for (int i = 0; i < 5; ++i) ini.setValue(QStringLiteral("Config/Profile%1").arg(i + 1), hostile[i]);
+    }
+    const QStringList profileDirBefore =
+        QDir(paths.profileDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    ConfigState s;
+    loadConfigState(paths, s);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(s.profileNames[i], hostile[i]);
+        EXPECT_EQ(s.profiles[i].pollrate, 0) << "read through name " << hostile[i].toStdString();
+    }
+
+    const ConfigState written = test::RandomState(8).state();
+    for (int rot = 0; rot < 2; ++rot) {
+        ConfigState w = written;
+        for (int i = 0; i < 5; ++i) w.profileNames[i] = hostile[(i + rot * 5) % hostile.size()];
+        saveConfigState(paths, w);
+        saveProfileList(paths, w);
+    }
+    for (const QString& name : hostile) {
+        EXPECT_FALSE(saveProfileFile(paths, written.profiles[0], name)) << name.toStdString();
+        EXPECT_FALSE(saveDpiIndex(paths, name, 4)) << name.toStdString();
+        MouseProfile p = written.profiles[1];
+        loadProfileFile(paths, p, name);
+        EXPECT_TRUE(p == MouseProfile()) << name.toStdString();
+        EXPECT_TRUE(libraryProfileFile(paths, QStringLiteral("FARROW"), name).isEmpty());
+        EXPECT_EQ(exportLibraryProfile(paths, QStringLiteral("FARROW"), name, root + "/x.prof"),
+                  LibraryResult::UnsafeName);
+    }
+    EXPECT_EQ(filesOutside(outer.path(), root), before);
+    EXPECT_EQ(QDir(paths.profileDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), profileDirBefore);
+    QFile baitFile(outer.path() + "/outside.prof");
+    ASSERT_TRUE(baitFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(baitFile.readAll(), bait);
+}
+
+TEST(BadInput, ImportedProfileWithAnUnusableNameIsRefused) {
+    TempData data;
+    appsettings::saveCurrentProductName(data.paths(), QStringLiteral("FARROW"));
+    const QString src = data.path(QStringLiteral("elsewhere/.prof"));
+    data.writeFile(QStringLiteral("elsewhere/.prof"), "[MouseName]\nName=FARROW\n[PROFILE]\npollrate=4\n");
+    MouseProfile p;
+    EXPECT_EQ(importLibraryProfile(data.paths(), QStringLiteral("FARROW"), src, p),
+              LibraryResult::UnsafeName);
+    EXPECT_FALSE(QFileInfo::exists(data.paths().productProfileDir(QStringLiteral("FARROW")) + "/.prof"));
+}
+
+}  // namespace
+}  // namespace mousecfg
