@@ -1,15 +1,16 @@
 #include <QCoreApplication>
-#include <QCommandLineParser>
+#include <QLoggingCategory>
+#include <QTextStream>
 #include <cstdio>
 
+#include "cli/cli_command.h"
+
 int main(int argc, char* argv[]) {
+    // Standard error carries the one-line messages only; QT_LOGGING_RULES still turns debug on.
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg-cli"));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Command-line access to the wireless gaming mouse"));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list | status | apply | frames | export | import"));
-    parser.process(app);
-    std::fprintf(stderr, "mousecfg-cli: no command given\n");
-    return 64;
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return mousecfg::runCli(QCoreApplication::arguments(), out, err);
 }

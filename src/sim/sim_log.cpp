@@ -1,0 +1,3 @@
+#include "sim/sim_log.h"
+
+Q_LOGGING_CATEGORY(lcSim, "mousecfg.sim")
