@@ -1,0 +1,229 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>Gallery</name>
+    <message>
+        <source>Widget gallery</source>
+        <translation>Widget gallery</translation>
+    </message>
+    <message>
+        <source>Push buttons: normal, hover, pressed, disabled, selected while disabled</source>
+        <translation>Push buttons: normal, hover, pressed, disabled, selected while disabled</translation>
+    </message>
+    <message>
+        <source>Title bar, profile bar and drop-down buttons</source>
+        <translation>Title bar, profile bar and drop-down buttons</translation>
+    </message>
+    <message>
+        <source>Drawing variants</source>
+        <translation>Drawing variants</translation>
+    </message>
+    <message>
+        <source>Slider, labels and line edit</source>
+        <translation>Slider, labels and line edit</translation>
+    </message>
+    <message>
+        <source>Battery gauge and delay rows</source>
+        <translation>Battery gauge and delay rows</translation>
+    </message>
+    <message>
+        <source>Icons</source>
+        <translation>Icons</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>LIGHTING</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>CUSTOMIZE</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>A caption far too long for this button</source>
+        <translation>A caption far too long for this button</translation>
+    </message>
+    <message>
+        <source>normal</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>hover</source>
+        <translation>hover</translation>
+    </message>
+    <message>
+        <source>pressed</source>
+        <translation>pressed</translation>
+    </message>
+    <message>
+        <source>disabled</source>
+        <translation>disabled</translation>
+    </message>
+    <message>
+        <source>selected, disabled</source>
+        <translation>selected, disabled</translation>
+    </message>
+    <message>
+        <source>one image, pressed</source>
+        <translation>one image, pressed</translation>
+    </message>
+    <message>
+        <source>elided caption</source>
+        <translation>elided caption</translation>
+    </message>
+    <message>
+        <source>profile bar</source>
+        <translation>profile bar</translation>
+    </message>
+    <message>
+        <source>up / down</source>
+        <translation>up / down</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>language</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>profile selector</source>
+        <translation>profile selector</translation>
+    </message>
+    <message>
+        <source>round</source>
+        <translation>round</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>square</translation>
+    </message>
+    <message>
+        <source>VERTICAL</source>
+        <translation>VERTICAL</translation>
+    </message>
+    <message>
+        <source>vertical text</source>
+        <translation>vertical text</translation>
+    </message>
+    <message>
+        <source>Label with a fill</source>
+        <translation>Label with a fill</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Profile name</translation>
+    </message>
+    <message>
+        <source>value bubble while dragging</source>
+        <translation>value bubble while dragging</translation>
+    </message>
+    <message>
+        <source>line edit</source>
+        <translation>line edit</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>MOUSE OFF</translation>
+    </message>
+    <message>
+        <source>battery</source>
+        <translation>battery</translation>
+    </message>
+    <message>
+        <source>mouse off</source>
+        <translation>mouse off</translation>
+    </message>
+    <message>
+        <source>cable</source>
+        <translation>cable</translation>
+    </message>
+    <message>
+        <source>delay rows</source>
+        <translation>delay rows</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this profile?</source>
+        <translation>Are you sure you want to delete this profile?</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profile Exist!</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Dongle Disconnect!</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Send data failed, please try again.</translation>
+    </message>
+    <message>
+        <source>Add profile</source>
+        <translation>Add profile</translation>
+    </message>
+    <message>
+        <source>Please enter the profile name:</source>
+        <translation>Please enter the profile name:</translation>
+    </message>
+    <message>
+        <source>My profile</source>
+        <translation>My profile</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnMessageBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPopBox</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+</TS>
