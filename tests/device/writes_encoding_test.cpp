@@ -9,7 +9,7 @@ using sensor::DpiBytes;
 
 namespace {
 
-std::vector<uint8_t> data(const CommandFrame& f) {
+std::vector<uint8_t> frameData(const CommandFrame& f) {
     const int n = f[frame_byte::kLength];
     return std::vector<uint8_t>(f.begin() + kFrameDataStart, f.begin() + kFrameDataStart + n);
 }
@@ -134,7 +134,7 @@ TEST(WritesFrames, ControlFrames) {
     for (uint8_t cmd : {0x01, 0x02, 0x03, 0x04}) {
         const CommandFrame c = sectionClosingFrame(cmd);
         expectHeader(c, cmd, 0x7F, 1, 0xD3);
-        EXPECT_EQ(data(c), std::vector<uint8_t>{0x1A});
+        EXPECT_EQ(frameData(c), std::vector<uint8_t>{0x1A});
         EXPECT_EQ(c[frame_byte::kChecksum], 0);  // stamped by the transaction
     }
 }
@@ -155,16 +155,16 @@ TEST(WritesFrames, GlobalSettingsBytes) {
     FrameList f = globalSettingsFrames(s);
     ASSERT_EQ(f.size(), 2u);
     expectHeader(f[0], 0x01, 0, 19, 0xD1);
-    EXPECT_EQ(data(f[0]), (std::vector<uint8_t>{10, 11, 12, 13, 14, 3, 2, 40, 50, 1, 1, 20, 21, 22, 23, 24,
-                                                0x1F, 32, 8}));
+    EXPECT_EQ(frameData(f[0]), (std::vector<uint8_t>{10, 11, 12, 13, 14, 3, 2, 40, 50, 1, 1, 20, 21, 22, 23,
+                                                     24, 0x1F, 32, 8}));
     expectHeader(f[1], 0x01, 0x7F, 1, 0xD3);
 
     // A ProfileID no profile has: profile 0 is both sent and used.
     s.ProfileID = 7;
     f = globalSettingsFrames(s);
-    EXPECT_EQ(data(f[0])[6], 0);
-    EXPECT_EQ(data(f[0])[17], 30);
-    EXPECT_EQ(data(f[0])[18], 1);
+    EXPECT_EQ(frameData(f[0])[6], 0);
+    EXPECT_EQ(frameData(f[0])[17], 30);
+    EXPECT_EQ(frameData(f[0])[18], 1);
 
     const uint8_t codes[] = {1, 2, 3, 4, 5, 6, 6, 6, 6, 6, 8, 7, 9, 10, 6, 6};
     const uint8_t modes[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 255};
@@ -189,35 +189,36 @@ TEST(WritesFrames, DpiTableStageCountAndSensorLayout) {
         const FrameList f = dpiTableFrames(p, c.descriptorCount, 3104, 0);
         ASSERT_EQ(f.size(), 10u);
         expectHeader(f[0], 0x02, 0, 1, 0xD1);
-        EXPECT_EQ(data(f[0]), std::vector<uint8_t>{static_cast<uint8_t>(c.sent)});
+        EXPECT_EQ(frameData(f[0]), std::vector<uint8_t>{static_cast<uint8_t>(c.sent)});
         for (int i = 0; i < 8; ++i) {
             expectHeader(f[1 + i], 0x02, 1 + 5 * i, 5, 0xD2);
             // Stages past the count still carry their values, with "used" 0.
-            EXPECT_EQ(data(f[1 + i])[0], i < c.sent ? 1 : 0) << i;
+            EXPECT_EQ(frameData(f[1 + i])[0], i < c.sent ? 1 : 0) << i;
         }
         expectHeader(f[9], 0x02, 0x7F, 1, 0xD3);
         // Sensor 3104 sends Y first.
-        EXPECT_EQ(data(f[1]), (std::vector<uint8_t>{1, 57, 1, 20, 0}));
+        EXPECT_EQ(frameData(f[1]), (std::vector<uint8_t>{1, 57, 1, 20, 0}));
     }
     // 3325: X = 80, Y = 60; then Y = 80 as well.
     p.dpiStages[0].x = 80;
     p.dpiStages[0].y = 60;
-    EXPECT_EQ(data(dpiTableFrames(p, 8, 3325, 0)[1]), (std::vector<uint8_t>{1, 69, 2, 80, 1}));
+    EXPECT_EQ(frameData(dpiTableFrames(p, 8, 3325, 0)[1]), (std::vector<uint8_t>{1, 69, 2, 80, 1}));
     p.dpiStages[0].y = 80;
-    EXPECT_EQ(data(dpiTableFrames(p, 8, 3325, 0)[1]), (std::vector<uint8_t>{1, 69, 2, 69, 2}));
+    EXPECT_EQ(frameData(dpiTableFrames(p, 8, 3325, 0)[1]), (std::vector<uint8_t>{1, 69, 2, 69, 2}));
     // 3335 takes X for both axes.
     p.dpiStages[0].x = 161;
     p.dpiStages[0].y = 2;
-    EXPECT_EQ(data(dpiTableFrames(p, 8, 3335, 0)[1]), (std::vector<uint8_t>{1, 144, 1, 144, 1}));
+    EXPECT_EQ(frameData(dpiTableFrames(p, 8, 3335, 0)[1]), (std::vector<uint8_t>{1, 144, 1, 144, 1}));
     // 33952 at 520 on both axes; 3395 capped by the link mode.
     p.dpiStages[0].x = p.dpiStages[0].y = 520;
-    EXPECT_EQ(data(dpiTableFrames(p, 8, 33952, 0)[1]), (std::vector<uint8_t>{1, 0x04, 0x81, 0x04, 0x81}));
+    EXPECT_EQ(frameData(dpiTableFrames(p, 8, 33952, 0)[1]),
+              (std::vector<uint8_t>{1, 0x04, 0x81, 0x04, 0x81}));
     p.dpiStages[0].x = p.dpiStages[0].y = 450;
-    EXPECT_EQ(data(dpiTableFrames(p, 8, 3395, 0)[1]), (std::vector<uint8_t>{1, 0xC2, 1, 0xC2, 1}));
-    EXPECT_EQ(data(dpiTableFrames(p, 8, 3395, 8)[1]), (std::vector<uint8_t>{1, 0x8F, 1, 0x8F, 1}));
+    EXPECT_EQ(frameData(dpiTableFrames(p, 8, 3395, 0)[1]), (std::vector<uint8_t>{1, 0xC2, 1, 0xC2, 1}));
+    EXPECT_EQ(frameData(dpiTableFrames(p, 8, 3395, 8)[1]), (std::vector<uint8_t>{1, 0x8F, 1, 0x8F, 1}));
     // A sensor without encoding: four zero bytes per stage.
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(data(dpiTableFrames(p, 8, 4711, 0)[1 + i]), (std::vector<uint8_t>{1, 0, 0, 0, 0}));
+        EXPECT_EQ(frameData(dpiTableFrames(p, 8, 4711, 0)[1 + i]), (std::vector<uint8_t>{1, 0, 0, 0, 0}));
 }
 
 TEST(WritesFrames, LightingTableEntries) {
@@ -250,7 +251,7 @@ TEST(WritesFrames, LightingTableEntries) {
     const int lengths[] = {24, 24, 24, 8};
     for (int i = 0; i < 4; ++i) {
         expectHeader(f[i], 0x04, offsets[i], lengths[i], i == 0 ? 0xD1 : 0xD2);
-        EXPECT_EQ(data(f[i]),
+        EXPECT_EQ(frameData(f[i]),
                   std::vector<uint8_t>(table.begin() + offsets[i], table.begin() + offsets[i] + lengths[i]));
     }
     expectHeader(f[4], 0x04, 0x7F, 1, 0xD3);

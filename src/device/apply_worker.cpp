@@ -1,0 +1,33 @@
+#include "device/apply_worker.h"
+
+#include "device/device_log.h"
+#include "device/profile_writer.h"
+#include "storage/app_settings.h"
+#include "storage/settings_file.h"
+
+namespace mousecfg {
+
+ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& working, ConfigState& stored,
+                      bool writeAll, bool mouseOff) {
+    ApplyOutcome outcome;
+    saveConfigState(paths, working);
+    if (mouseOff) {
+        outcome.result = kApplyMouseOff;
+        return outcome;
+    }
+    ChangeMask mask = computeChangeMask(working, stored, paths);
+    if (appsettings::loadDiff(paths) == 1 || writeAll) mask = change::kAll;
+    if (mask == change::kNone) return outcome;
+
+    saveConfigState(paths, working);
+    outcome.mask = mask;
+    outcome.result = writer.WriteProfileSet(working, mask);
+    stored = working;
+    appsettings::saveDiff(paths, outcome.result == TxOk ? 0 : 1);
+    if (outcome.result != TxOk)
+        qCDebug(lcDevice) << "profile write failed with" << outcome.result
+                          << "- next apply writes everything";
+    return outcome;
+}
+
+}  // namespace mousecfg
