@@ -41,7 +41,9 @@ void DeviceLink::InitDeviceList(const Paths& paths) {
     e.paths[DeviceEntry::kReceiver] = startupPath(kReceiverProductId);
     e.paths[DeviceEntry::kCable] = startupPath(kCableProductId);
     e.productName = appsettings::loadMouseListName(paths).toLatin1().left(kMaxProductNameBytes);
-    currentProductName_ = QString::fromUtf8(e.productName);
+    // Decoded the way it was encoded, so that OpenDevice(currentProductName()) finds the entry
+    // for any Latin-1 name.
+    currentProductName_ = QString::fromLatin1(e.productName);
     entries_.push_back(std::move(e));
     qCDebug(lcDevice) << currentProductName_;
 }
