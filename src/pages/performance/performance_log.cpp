@@ -1,0 +1,3 @@
+#include "pages/performance/performance_log.h"
+
+Q_LOGGING_CATEGORY(lcPerformancePages, "mousecfg.pages")
