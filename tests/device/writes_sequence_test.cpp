@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "device/apply_worker.h"
+#include "device/status_reporter.h"
+#include "storage/app_settings.h"
+#include "storage/settings_file.h"
+#include "writes_fixture.h"
+
+using namespace mousecfg;
+using test::WriterRig;
+
+namespace {
+
+std::vector<uint8_t> repeat(uint8_t cmd, int n) {
+    return std::vector<uint8_t>(static_cast<size_t>(n), cmd);
+}
+
+std::vector<uint8_t> expectedCommands(ChangeMask mask, bool macros) {
+    std::vector<uint8_t> c = {0x46};
+    auto add = [&](const std::vector<uint8_t>& more) { c.insert(c.end(), more.begin(), more.end()); };
+    if (mask & 1) add(repeat(0x01, 2));
+    if (mask & 4) add(repeat(0x03, 7));
+    if (mask & 2) add(repeat(0x02, 10));
+    if (mask & 8) add(repeat(0x04, 5));
+    if (mask) add(repeat(0x40, 5));
+    if (macros) add(repeat(0x05, 2 * 10 + 1));
+    c.push_back(0x46);
+    return c;
+}
+
+}  // namespace
+
+TEST(WritesSequence, EachMaskSendsOnlyItsSections) {
+    for (ChangeMask mask : {0, 1, 2, 4, 8, 3, 15}) {
+        SCOPED_TRACE(mask);
+        WriterRig rig(test::sampleProduct());
+        const ConfigState s = test::sampleState(rig.data.paths());
+        ASSERT_EQ(rig.writer.WriteProfileSet(s, mask), TxOk);
+        // Macros go out after a button table write only: it numbers them.
+        EXPECT_EQ(rig.commands(), expectedCommands(mask, (mask & 4) != 0));
+        const auto log = rig.sim.frameLog();
+        EXPECT_EQ(log.front().at(4), 0);  // enter
+        EXPECT_EQ(log.back().at(4), 1);   // leave
+        for (const QByteArray& f : log) {
+            ASSERT_EQ(f.size(), 33);
+            uint8_t sum = 0;
+            for (int i = 2; i <= 7; ++i) sum = static_cast<uint8_t>(sum + static_cast<uint8_t>(f.at(i)));
+            EXPECT_EQ(static_cast<uint8_t>(f.at(1)), sum ^ 0x66);
+        }
+        if (mask) {
+            EXPECT_EQ(rig.sim.reloadMasks(), (std::vector<uint8_t>{0x04, 0x01, 0x02, 0x08, 0x10}));
+        }
+        EXPECT_FALSE(rig.sim.inConfigMode());
+        // Each encoded macro is followed by its 50 ms pause.
+        const std::vector<int> pauses = rig.pacer.pauses();
+        EXPECT_EQ(std::count(pauses.begin(), pauses.end(), kMacroEncodePause), (mask & 4) ? 2 : 0);
+    }
+}
+
+TEST(WritesSequence, ProfileSelectionAndReloads) {
+    WriterRig rig(test::sampleProduct());
+    EXPECT_EQ(rig.writer.ReloadAllSections(), TxOk);
+    EXPECT_EQ(rig.commands(), repeat(0x40, 5));
+    rig.sim.clearFrameLog();
+    EXPECT_EQ(rig.writer.SelectProfile(3), 1);
+    EXPECT_EQ(rig.writer.SelectProfile(9), 1);  // no such profile: the first
+    const auto log = rig.sim.frameLog();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0].mid(3, 2), QByteArray("\x44\x03", 2));
+    EXPECT_EQ(log[1].mid(3, 4), QByteArray("\x40\xF3\x01\x00", 4));
+    EXPECT_EQ(log[2].mid(3, 2), QByteArray("\x44\x00", 2));
+    EXPECT_EQ(rig.sim.activeProfile(), 0);
+    // Without a device the selection still reports 1; a write reports the missing device.
+    rig.link.CloseDevice();
+    EXPECT_EQ(rig.writer.SelectProfile(1), 1);
+    EXPECT_EQ(rig.writer.WriteProfileSet(ConfigState{}, change::kAll), TxNoDevice);
+}
+
+TEST(WritesSequence, FailureAtEveryFrameStopsTheWriteThere) {
+    WriterRig clean(test::sampleProduct());
+    const ConfigState s = test::sampleState(clean.data.paths());
+    ASSERT_EQ(clean.writer.WriteProfileSet(s, change::kAll), TxOk);
+    const int total = clean.faulty.writes;
+    ASSERT_EQ(total, static_cast<int>(expectedCommands(change::kAll, true).size()));
+    for (int k = 0; k < total; ++k) {
+        SCOPED_TRACE(k);
+        WriterRig rig(test::sampleProduct());
+        test::sampleState(rig.data.paths());
+        rig.faulty.failAt = k;
+        EXPECT_EQ(rig.writer.WriteProfileSet(s, change::kAll), TxWriteError);
+        EXPECT_EQ(rig.faulty.writes, k + 1);  // nothing after the failing frame
+        EXPECT_EQ(rig.sim.frameLog().size(), static_cast<size_t>(k));
+    }
+    // An echo that never matches ends the write with "no echo" at that frame.
+    WriterRig rig(test::sampleProduct());
+    test::sampleState(rig.data.paths());
+    rig.sim.injectEchoFault(SimulatedMouse::EchoFault::WrongData, -1);
+    EXPECT_EQ(rig.writer.WriteProfileSet(s, change::kAll), TxNoEcho);
+    // Entering is echoed by header only; the first data frame is written three times.
+    EXPECT_EQ(rig.commands(), (std::vector<uint8_t>{0x46, 0x01, 0x01, 0x01}));
+}
+
+TEST(WritesSequence, FailedApplyForcesAFullWriteAndKeepsTheSettingsFiles) {
+    WriterRig clean(test::sampleProduct());
+    ConfigState probe = test::sampleState(clean.data.paths());
+    ASSERT_EQ(clean.writer.WriteProfileSet(probe, change::kAll), TxOk);
+    const int total = clean.faulty.writes;
+    for (int k : {0, total / 2, total - 3, total - 1}) {
+        SCOPED_TRACE(k);
+        WriterRig rig(test::sampleProduct());
+        const Paths& paths = rig.data.paths();
+        ConfigState stored = test::sampleState(paths);
+        saveConfigState(paths, stored);
+        saveProfileList(paths, stored);
+        ConfigState working = stored;
+        working.profiles[0].dpiStages[1].x = 40;  // a DPI change only
+        rig.faulty.failAt = k;
+        ApplyOutcome out = runApply(paths, rig.writer, working, stored, true, false);
+        EXPECT_EQ(out.result, TxWriteError);
+        EXPECT_EQ(out.mask, change::kAll);
+        EXPECT_EQ(appsettings::loadDiff(paths), 1);
+        EXPECT_EQ(stored, working);
+        ConfigState onDisk;
+        loadConfigState(paths, onDisk);
+        EXPECT_EQ(onDisk.profiles, working.profiles);
+        EXPECT_EQ(onDisk.ProfileID, working.ProfileID);
+
+        // Nothing changed since, but the failure forces every group.
+        rig.faulty.failAt = -1;
+        rig.sim.clearFrameLog();
+        out = runApply(paths, rig.writer, working, stored, false, false);
+        EXPECT_EQ(out.result, TxOk);
+        EXPECT_EQ(out.mask, change::kAll);
+        EXPECT_EQ(rig.commands(), expectedCommands(change::kAll, true));
+        EXPECT_EQ(appsettings::loadDiff(paths), 0);
+    }
+}
+
+TEST(WritesSequence, ApplyWritesTheChangeMaskAndNothingWithoutChanges) {
+    WriterRig rig(test::sampleProduct());
+    const Paths& paths = rig.data.paths();
+    ConfigState stored = test::sampleState(paths);
+    for (const QString& m : {QStringLiteral("m2"), QStringLiteral("m5")}) clearMacroWriteSign(paths, m);
+    ConfigState working = stored;
+    ApplyOutcome out = runApply(paths, rig.writer, working, stored, false, false);
+    EXPECT_EQ(out.mask, change::kNone);
+    EXPECT_TRUE(rig.sim.frameLog().empty());
+
+    working.profiles[0].ledModes[2].breath = 9;  // the active effect's speed
+    out = runApply(paths, rig.writer, working, stored, false, false);
+    EXPECT_EQ(out.result, TxOk);
+    EXPECT_EQ(out.mask, change::kLighting);
+    EXPECT_EQ(rig.commands(), expectedCommands(change::kLighting, false));
+
+    // The mouse said it is off: the edit is saved, nothing is sent.
+    rig.sim.clearFrameLog();
+    working.LiftHigh = 3;
+    out = runApply(paths, rig.writer, working, stored, false, true);
+    EXPECT_EQ(out.result, kApplyMouseOff);
+    EXPECT_TRUE(rig.sim.frameLog().empty());
+    EXPECT_EQ(
+        QSettings(paths.configFile(), QSettings::IniFormat).value(QStringLiteral("Config/LiftHigh")).toInt(),
+        3);
+}
+
+TEST(WritesSequence, StatusThreadIsStoppedForTheWriteAndRestartedAfterSuccess) {
+    WriterRig rig(test::sampleProduct());
+    StatusReporter status(rig.link, rig.pacer);
+    ProfileWriter writer(rig.link, rig.data.paths(), &status);
+    writer.setProduct(test::sampleProduct());
+    const ConfigState s = test::sampleState(rig.data.paths());
+    status.start();
+    ASSERT_EQ(writer.WriteProfileSet(s, change::kAll), TxOk);
+    EXPECT_TRUE(status.isRunning());
+    // Between entering and leaving configuration mode only the writer used the handle.
+    const auto log = rig.sim.frameLog();
+    auto isMode = [](const QByteArray& f) { return static_cast<uint8_t>(f.at(3)) == 0x46; };
+    const auto enter = std::find_if(log.begin(), log.end(), isMode);
+    const auto leave = std::find_if(log.rbegin(), log.rend(), isMode).base();
+    ASSERT_NE(enter, log.end());
+    EXPECT_EQ(std::count_if(enter, leave,
+                            [](const QByteArray& f) { return static_cast<uint8_t>(f.at(3)) == 0x48; }),
+              0);
+    EXPECT_EQ(leave - enter, static_cast<long>(expectedCommands(change::kAll, true).size()));
+
+    rig.faulty.failCommand = 0x02;
+    EXPECT_EQ(writer.WriteProfileSet(s, change::kAll), TxWriteError);
+    EXPECT_FALSE(status.isRunning());  // stays stopped until the next successful write
+    status.stop();
+}
