@@ -5,19 +5,29 @@
 
 namespace mousecfg::conv {
 
-QColor toColour(const QVariant& v) {
-    const QColor c = v.value<QColor>();
-    // A cut or altered "@Variant(...)" can decode to a colour whose spec is no QColor::Spec at all.
-    // The spec is checked on the colour's serialised form, so no out-of-range enum is ever loaded
-    // here; such a colour becomes invalid.
+namespace {
+
+// A cut or altered "@Variant(...)" can decode to a QColor whose spec is no QColor::Spec at all;
+// even copying such a colour loads an out-of-range enum. The spec is therefore checked on the
+// variant's serialised form (type, null flag, then the colour with its spec byte first) before
+// the colour is taken out of the variant.
+bool colourSpecInRange(const QVariant& v) {
     QByteArray raw;
     {
         QDataStream out(&raw, QIODevice::WriteOnly);
-        out << c;
+        out << v;
     }
-    const int spec = raw.isEmpty() ? 0 : static_cast<signed char>(raw.at(0));
-    if (spec < static_cast<int>(QColor::Rgb) || spec > static_cast<int>(QColor::ExtendedRgb)) return QColor();
-    return c;
+    constexpr int kSpecOffset = 4 + 1;  // quint32 type id, qint8 null flag
+    if (raw.size() <= kSpecOffset) return false;
+    const int spec = static_cast<signed char>(raw.at(kSpecOffset));
+    return spec >= static_cast<int>(QColor::Invalid) && spec <= static_cast<int>(QColor::ExtendedRgb);
+}
+
+}  // namespace
+
+QColor toColour(const QVariant& v) {
+    if (v.userType() == QMetaType::QColor && !colourSpecInRange(v)) return QColor();
+    return v.value<QColor>();
 }
 
 }  // namespace mousecfg::conv
