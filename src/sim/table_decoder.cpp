@@ -85,7 +85,7 @@ ButtonTable decodeButtonTable(const QByteArray& section) {
     t.header1 = sectionByte(section, 1);
     for (int k = 0; k < 24; ++k)
         for (int b = 0; b < 4; ++b)
-            t.slots[static_cast<size_t>(k)][static_cast<size_t>(b)] = sectionByte(section, 2 + 4 * k + b);
+            t.functions[static_cast<size_t>(k)][static_cast<size_t>(b)] = sectionByte(section, 2 + 4 * k + b);
     t.tailMarked = true;
     for (int i = 98; i < 102; ++i) t.tailMarked = t.tailMarked && sectionByte(section, i) == 0xFF;
     t.closed = sectionByte(section, kClosingOffset) == kClosingByte;

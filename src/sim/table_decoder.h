@@ -28,8 +28,8 @@ std::array<DpiStageCodes, 8> decodeDpiStages(const QByteArray& section, int sens
 struct ButtonTable {
     uint8_t header0 = 0;  // 0x0A
     uint8_t header1 = 0;
-    std::array<std::array<uint8_t, 4>, 24> slots{};  // by device button number
-    bool tailMarked = false;                         // FF FF FF FF at 98..101
+    std::array<std::array<uint8_t, 4>, 24> functions{};  // by device button number
+    bool tailMarked = false;                             // FF FF FF FF at 98..101
     bool closed = false;
 };
 ButtonTable decodeButtonTable(const QByteArray& section);
