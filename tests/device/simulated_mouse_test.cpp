@@ -1,0 +1,193 @@
+// The simulated mouse as firmware: memory, configuration mode, echoes, routing, decoding.
+#include <gtest/gtest.h>
+
+#include "device/status_answer.h"
+#include "link_fixture.h"
+#include "sim/memory_decoder.h"
+
+namespace mousecfg {
+namespace {
+
+using test::SimLink;
+
+TxResult send(SimLink& t, uint8_t command, uint16_t offset, const std::vector<uint8_t>& data,
+              uint8_t phase = phase::kMiddle) {
+    return t.link.WriteAndVerify(
+        makeFrame(command, static_cast<uint8_t>(offset & 0xFF), static_cast<uint8_t>(offset >> 8),
+                  static_cast<uint8_t>(data.size()), phase, data.data(), data.size()));
+}
+
+TxResult configMode(SimLink& t, bool enter) {
+    return t.link.WriteAndVerify(makeFrame(command::kConfigMode, enter ? 0 : 1, 0, 0, 0));
+}
+
+TEST(SimulatedMouse, SectionWritesLandOnlyInConfigurationMode) {
+    SimLink t;
+    ASSERT_TRUE(t.open());
+    EXPECT_EQ(send(t, 0x04, 10, {1, 2, 3}), TxOk);  // echoed, but not stored
+    EXPECT_EQ(t.sim.section(0x04), QByteArray(SimulatedMouse::kSectionSize, '\0'));
+
+    ASSERT_EQ(configMode(t, true), TxOk);
+    EXPECT_TRUE(t.sim.inConfigMode());
+    EXPECT_EQ(send(t, 0x04, 10, {1, 2, 3}), TxOk);
+    EXPECT_EQ(t.sim.section(0x04).mid(9, 5), QByteArray::fromHex("0001020300"));
+    // The last byte of a section and past it: what fits is kept, the rest is dropped.
+    EXPECT_EQ(send(t, 0x03, 126, {7, 8, 9}), TxOk);
+    EXPECT_EQ(t.sim.section(0x03).size(), SimulatedMouse::kSectionSize);
+    EXPECT_EQ(t.sim.section(0x03).right(2), QByteArray::fromHex("0708"));
+    // The macro section takes a 16-bit offset up to 0x0FFF.
+    EXPECT_EQ(send(t, 0x05, 0x0FFF, {0x1A}, phase::kClosing), TxOk);
+    EXPECT_EQ(send(t, 0x05, 0x0300, {4, 5}), TxOk);
+    const QByteArray macros = t.sim.section(0x05);
+    EXPECT_EQ(macros.size(), SimulatedMouse::kMacroSectionSize);
+    EXPECT_EQ(static_cast<uint8_t>(macros.at(0x0FFF)), 0x1A);
+    EXPECT_EQ(macros.mid(0x0300, 2), QByteArray::fromHex("0405"));
+    // In the 128-byte sections byte 6 is no offset: 0x01 0x02 lands at offset 2.
+    EXPECT_EQ(send(t, 0x02, 0x0102, {0x33}), TxOk);
+    EXPECT_EQ(static_cast<uint8_t>(t.sim.section(0x02).at(2)), 0x33);
+
+    ASSERT_EQ(configMode(t, false), TxOk);
+    EXPECT_FALSE(t.sim.inConfigMode());
+    EXPECT_EQ(send(t, 0x04, 0, {9}), TxOk);
+    EXPECT_EQ(static_cast<uint8_t>(t.sim.section(0x04).at(0)), 0);
+}
+
+TEST(SimulatedMouse, GlobalSettingsRoundTripAndReload) {
+    SimLink t;
+    ASSERT_TRUE(t.open());
+    ASSERT_EQ(configMode(t, true), TxOk);
+    // scroll 1..5, lift 2, profile 3, move-off 0xFF, sleep 6, 1, 1, rates 8 4 2 1 8, 0x1F, stage 4,
+    // effect 7.
+    const std::vector<uint8_t> settings = {1, 2, 3, 4, 5, 2, 3, 0xFF, 6, 1, 1, 8, 4, 2, 1, 8, 0x1F, 4, 7};
+    ASSERT_EQ(send(t, 0x01, 0, settings, phase::kFirst), TxOk);
+    ASSERT_EQ(send(t, 0x01, 0x7F, {0x1A}, phase::kClosing), TxOk);
+    const simdecode::GlobalSettings g = simdecode::decodeGlobalSettings(t.sim.section(0x01));
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(g.scrollSpeed[static_cast<size_t>(i)], settings[static_cast<size_t>(i)]);
+        EXPECT_EQ(g.pollRate[static_cast<size_t>(i)], settings[static_cast<size_t>(11 + i)]);
+    }
+    EXPECT_EQ(g.liftHigh, 2);
+    EXPECT_EQ(g.profileId, 3);
+    EXPECT_EQ(g.ledMoveOff, 0xFF);
+    EXPECT_EQ(g.ledSleepTime, 6);
+    EXPECT_EQ(g.dpiStage, 4);
+    EXPECT_EQ(g.ledEffect, 7);
+    EXPECT_TRUE(g.closed);
+
+    // The mouse takes the new settings on the reload of section 0x01 only.
+    EXPECT_EQ(t.sim.activeProfile(), 0);
+    ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kReload, 0xF3, 0x02, 0, 0)), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 0);
+    ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kReload, 0xF3, 0x01, 0, 0)), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 3);
+    EXPECT_EQ(t.sim.dpiStage(), 4);
+    EXPECT_EQ(t.sim.rate(), settings[11 + 3]);
+    EXPECT_EQ(t.sim.reloadMasks(), (std::vector<uint8_t>{0x02, 0x01}));
+    // Select profile: unechoed; an index past 4 is ignored.
+    ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kSelectProfile, 1, 0, 0, 0)), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 1);
+    ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kSelectProfile, 5, 0, 0, 0)), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 1);
+
+    const simdecode::DpiTable empty = simdecode::decodeDpiTable(t.sim.section(0x02));
+    EXPECT_EQ(empty.stageCount, 0);
+    EXPECT_FALSE(empty.closed);
+    EXPECT_EQ(simdecode::sectionByte(t.sim.section(0x02), 500), 0);
+}
+
+TEST(SimulatedMouse, MalformedFramesAreIgnored) {
+    SimLink t;
+    ASSERT_TRUE(t.open());
+    DeviceLink::CommandAccess access = t.link.lockCommand();
+    HidHandle* h = access.handle();
+    ASSERT_NE(h, nullptr);
+    CommandFrame enter = makeFrame(command::kConfigMode, 0, 0, 0, 0);
+    enter[2] = static_cast<uint8_t>(frameChecksum(enter) + 1);  // wrong checksum
+    ASSERT_EQ(h->write(enter.data() + 1, kFrameLength), kFrameLength);
+    CommandFrame marker = makeFrame(command::kConfigMode, 0, 0, 0, 0);
+    marker[3] = 0xFB;
+    marker[2] = frameChecksum(marker);
+    ASSERT_EQ(h->write(marker.data() + 1, kFrameLength), kFrameLength);
+    std::array<uint8_t, 64> answer{};
+    EXPECT_EQ(h->readTimeout(answer.data(), kFrameLength, 150), 0);  // no echo for either
+    EXPECT_FALSE(t.sim.inConfigMode());
+    EXPECT_EQ(t.sim.frameLog().size(), 2u);  // both were received, and logged
+}
+
+TEST(SimulatedMouse, InputRoutingQueueLimitAndUnplug) {
+    // Windows-style collections: motion reaches the mouse collection handle only.
+    SimulatedMouse::Options windows;
+    windows.style = SimulatedMouse::PathStyle::Windows;
+    SimulatedMouse sim(windows);
+    auto mouse = sim.open(sim.mousePath(SimulatedMouse::Path::Receiver));
+    auto command = sim.open(sim.commandPath(SimulatedMouse::Path::Receiver));
+    ASSERT_TRUE(mouse && command);
+    sim.moveMouse(3);
+    std::array<uint8_t, 64> r{};
+    EXPECT_EQ(command->readTimeout(r.data(), 33, 50), 0);
+    EXPECT_EQ(mouse->readTimeout(r.data(), 33, 50), 8);
+    EXPECT_EQ(r[0], SimulatedMouse::kMotionReportId);
+
+    // A hidraw node: every handle on it sees every report, 64 at most queued.
+    SimulatedMouse node;
+    auto a = node.open(node.commandPath(SimulatedMouse::Path::Receiver));
+    auto b = node.open(node.mousePath(SimulatedMouse::Path::Receiver));
+    ASSERT_TRUE(a && b);
+    node.moveMouse(100);
+    node.changeProfileOnMouse(2);  // dropped: the queue is full
+    int queued = 0;
+    while (a->readTimeout(r.data(), 33, 0) > 0) {
+        EXPECT_EQ(r[0], SimulatedMouse::kMotionReportId);
+        ++queued;
+    }
+    EXPECT_EQ(queued, SimulatedMouse::kQueueLimit);
+    EXPECT_EQ(b->readTimeout(r.data(), 33, 0), 8);
+
+    // Unplugged: open handles fail, the paths vanish; replugged, only new handles work.
+    node.unplug();
+    EXPECT_TRUE(node.enumerate().empty());
+    EXPECT_EQ(a->readTimeout(r.data(), 33, 0), -1);
+    EXPECT_EQ(a->write(r.data(), 33), -1);
+    EXPECT_EQ(node.open(node.commandPath(SimulatedMouse::Path::Receiver)), nullptr);
+    node.replug();
+    EXPECT_EQ(a->readTimeout(r.data(), 33, 0), -1);
+    auto fresh = node.open(node.commandPath(SimulatedMouse::Path::Receiver));
+    ASSERT_TRUE(fresh);
+    EXPECT_EQ(fresh->readTimeout(r.data(), 33, 0), 0);
+    EXPECT_EQ(node.openHandleCount(), 3);
+}
+
+TEST(SimulatedMouse, StatusRequestAnswers) {
+    SimLink t;
+    t.sim.setBatteryMillivolts(3700);
+    t.sim.setCharging(true);
+    t.sim.setWriteStatus(1);
+    t.sim.setLinkMode(8);
+    ASSERT_TRUE(t.open());
+    DeviceLink::CommandAccess access = t.link.lockCommand();
+    HidHandle* h = access.handle();
+    const CommandFrame request = statusRequestFrame();
+    ASSERT_EQ(h->write(request.data() + 1, kFrameLength), kFrameLength);
+    std::array<uint8_t, 64> r{};
+    ASSERT_EQ(h->readTimeout(r.data(), kFrameLength, 50), kFrameLength);
+    const StatusAnswer battery = decodeAnswer(r.data(), kFrameLength);
+    ASSERT_EQ(battery.kind, StatusAnswer::Kind::Battery);
+    EXPECT_GE(batteryMillivolts(battery.lowByte, battery.hiByte), 3700);
+    EXPECT_LT(batteryMillivolts(battery.lowByte, battery.hiByte), 3705);
+    EXPECT_EQ(battery.charge, 1);
+    EXPECT_EQ(battery.writeStatus, 1);
+    EXPECT_EQ(battery.linkMode, 8);
+    CommandFrame asFrame{};
+    std::copy_n(r.begin(), kFrameLength, asFrame.begin() + 1);
+    EXPECT_EQ(asFrame[2], frameChecksum(asFrame));  // the mouse stamps its reports too
+    ASSERT_EQ(h->readTimeout(r.data(), kFrameLength, 50), kFrameLength);
+    const StatusAnswer status = decodeAnswer(r.data(), kFrameLength);
+    ASSERT_EQ(status.kind, StatusAnswer::Kind::Status);
+    EXPECT_EQ(status.profile, t.sim.activeProfile());
+    EXPECT_EQ(status.dpiStage, t.sim.dpiStage());
+    EXPECT_EQ(status.rate, t.sim.rate());
+    EXPECT_EQ(h->readTimeout(r.data(), kFrameLength, 50), 0);
+}
+
+}  // namespace
+}  // namespace mousecfg
