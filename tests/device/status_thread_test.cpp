@@ -267,18 +267,20 @@ TEST(StatusReporter, StopJoinsRelaysSignalsAndRestarts) {
     EXPECT_EQ(battery.at(0).at(2).value<quint8>(), t.sim.batteryRaw() >> 8);
     ASSERT_GE(writeStatus.count(), 1);
 
-    // A restart makes a new thread that sends a new request.
-    const size_t requests = t.sim.framesWithCommand(command::kStatusRequest).size();
-    {
-        std::lock_guard<std::mutex> lock(m);
-        seen = 0;
-    }
+    // A restart makes a new thread that sends a new request; so does a start while one runs
+    // (the old one is stopped and freed first).
+    auto requests = [&] { return t.sim.framesWithCommand(command::kStatusRequest).size(); };
+    auto waitForRequests = [&](size_t n) {
+        std::unique_lock<std::mutex> lock(m);
+        return cv.wait_for(lock, std::chrono::seconds(60), [&] { return requests() >= n; });
+    };
+    const size_t before = requests();
     reporter.start();
-    ASSERT_TRUE(waitForPauses(2));
-    reporter.start();  // start while running: the old one is stopped and freed first
-    ASSERT_TRUE(waitForPauses(4));
+    ASSERT_TRUE(waitForRequests(before + 1));
+    reporter.start();
+    ASSERT_TRUE(waitForRequests(before + 2));
     reporter.stop();
-    EXPECT_GE(t.sim.framesWithCommand(command::kStatusRequest).size(), requests + 2);
+    EXPECT_FALSE(reporter.isRunning());
 }
 
 }  // namespace
