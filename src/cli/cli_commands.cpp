@@ -1,4 +1,5 @@
 #include "cli/cli_command.h"
+#include "cli/cli_writes.h"
 
 namespace mousecfg {
 
@@ -8,6 +9,13 @@ const std::vector<CliCommand>& cliCommands() {
          &runListCommand},
         {"status", "battery, charging, active profile, DPI stage and DPI, report rate", nullptr,
          &runStatusCommand},
+        {"apply", "write the saved settings to the mouse (only what changed unless --all)", &addApplyOptions,
+         &runApplyCommand},
+        {"frames", "dry run: the frames writing the saved settings would send, one per line", &addFramesOptions,
+         &runFramesCommand},
+        {"export", "write the saved settings to a settings file (*.conf)", &addFileArgument, &runExportCommand},
+        {"import", "load a settings file of this product and write it to the mouse", &addFileArgument,
+         &runImportCommand},
     };
     return table;
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QCommandLineParser>
+
+namespace mousecfg {
+
+struct CliContext;
+
+// Exit codes of the settings-file commands besides 0, the device result codes and 64.
+inline constexpr int kCliFileRefused = 65;  // missing, unreadable or another product's file
+inline constexpr int kCliMouseOff = 5;      // the mouse reports itself off: nothing was sent
+
+// mousecfg-cli apply [--all]
+void addApplyOptions(QCommandLineParser& parser);
+int runApplyCommand(CliContext& context, const QCommandLineParser& parser);
+// mousecfg-cli frames [--mask N] [--link-mode M]
+void addFramesOptions(QCommandLineParser& parser);
+int runFramesCommand(CliContext& context, const QCommandLineParser& parser);
+// mousecfg-cli export FILE, mousecfg-cli import FILE
+void addFileArgument(QCommandLineParser& parser);
+int runExportCommand(CliContext& context, const QCommandLineParser& parser);
+int runImportCommand(CliContext& context, const QCommandLineParser& parser);
+
+}  // namespace mousecfg
