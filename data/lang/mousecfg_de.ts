@@ -226,4 +226,123 @@
         <translation>Nein</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::MousecfgWidget</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Eingabetaste zum Übernehmen</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>ZURÜCKSETZEN</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>HINZUFÜGEN</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIEREN</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Alles zurücksetzen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>BELEUCHTUNG</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>TASTEN</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Fenster zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>MAUS AUS</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Empfänger getrennt!</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Die Maus schläft oder ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Senden fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+</context>
 </TS>

@@ -226,4 +226,123 @@
         <translation>No</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::MousecfgWidget</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>Press Enter To Apply</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>RESET</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>ADD</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>DELETE</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPY</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Reset All</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>LOAD1</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>LIGHTING</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>CUSTOMIZE</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware Update</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>Side</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Load Config</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>MOUSE OFF</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Dongle Disconnect!</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Mouse is sleeping or not connected.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Send data failed, please try again.</translation>
+    </message>
+</context>
 </TS>

@@ -226,4 +226,123 @@
         <translation>否</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::MousecfgWidget</name>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>Press Enter To Apply</source>
+        <translation>按回车键应用</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>全部重置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>LOAD1</source>
+        <translation>载入</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>LIGHTING</source>
+        <translation>灯光</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>按键设置</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>MACRO</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Front</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Side</source>
+        <translation>侧面</translation>
+    </message>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>显示窗口(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>MOUSE OFF</source>
+        <translation>鼠标关闭</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>接收器已断开！</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少保留一个左键功能。</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>发送数据失败，请重试。</translation>
+    </message>
+</context>
 </TS>

@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QIcon>
-#include <QWidget>
 
+#include "app/app_services.h"
+#include "app/mousecfg_widget.h"
 #include "platform/single_instance.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
@@ -17,6 +19,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
+    // The window lives on in the tray when it is closed; only the tray's quit ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Configuration tool for the wireless gaming mouse"));
@@ -30,8 +34,8 @@ int main(int argc, char* argv[]) {
     parser.addOption(simulateOption);
     parser.process(app);
 
-    const Paths paths = Paths::forProgram(QCoreApplication::applicationDirPath(),
-                                          parser.value(dataDirOption));
+    const Paths paths =
+        Paths::forProgram(QCoreApplication::applicationDirPath(), parser.value(dataDirOption));
     const QString productName = loadProductName(paths);
 
     SingleInstance instance(productName);
@@ -40,11 +44,21 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    QWidget window(nullptr, Qt::FramelessWindowHint);
-    window.resize(1000, 640);
-    window.setWindowOpacity(1.0);
-    window.show();
-    window.setWindowIcon(QIcon(QStringLiteral("./skin/icon.ico")));
-    window.setWindowTitle(productName);
-    return app.exec();
+    const bool simulate = parser.isSet(simulateOption);
+    int result = 0;
+    {
+        AppRuntime runtime(paths, simulate);
+        MousecfgWidget window(runtime.services());
+        if (window.connectedMice() != 0) {
+            window.setWindowOpacity(1.0);
+            window.show();
+        }
+        // Relative to the working folder; where it is not found the window keeps the icon it set
+        // itself from the program folder.
+        const QString localIcon = QStringLiteral("./skin/icon.ico");
+        if (QFile::exists(localIcon)) window.setWindowIcon(QIcon(localIcon));
+        window.setWindowTitle(MousecfgWidget::titleFor(productName, simulate));
+        result = app.exec();
+    }
+    return result;
 }
