@@ -12,7 +12,9 @@ namespace {
 const QString kFontList = QStringLiteral("FONT_LIST/");
 }  // namespace
 
-int LanguageTable::usableCount() const { return qBound(0, count, kMaxLanguages); }
+int LanguageTable::usableCount() const {
+    return qBound(0, count, kMaxLanguages);
+}
 
 int loadLanguageId(const Paths& p) {
     QSettings s(p.langConfigFile(), QSettings::IniFormat);

@@ -9,8 +9,14 @@ PollTimer::PollTimer(QObject* parent) : PollTicker(parent), timer_(new QTimer(th
     connect(timer_, &QTimer::timeout, this, &PollTicker::tick);
 }
 
-void PollTimer::start() { timer_->start(); }
-void PollTimer::stop() { timer_->stop(); }
-int PollTimer::interval() const { return timer_->interval(); }
+void PollTimer::start() {
+    timer_->start();
+}
+void PollTimer::stop() {
+    timer_->stop();
+}
+int PollTimer::interval() const {
+    return timer_->interval();
+}
 
 }  // namespace mousecfg

@@ -6,7 +6,9 @@
 #include "widgets/ui_context.h"
 
 // Q_INIT_RESOURCE must be used outside of any namespace.
-static void initSkinResources() { Q_INIT_RESOURCE(mousecfg_skin); }
+static void initSkinResources() {
+    Q_INIT_RESOURCE(mousecfg_skin);
+}
 
 namespace mousecfg::dialogframe {
 
@@ -34,7 +36,8 @@ QString buttonStyleSheet(const QColor& theme) {
 }
 
 namespace {
-QToolButton* makeButton(QWidget* parent, const char* objectName, const char* icon, Qt::ToolButtonStyle style) {
+QToolButton* makeButton(QWidget* parent, const char* objectName, const char* icon,
+                        Qt::ToolButtonStyle style) {
     ensureResources();
     const UiContext& ui = UiContext::current();
     auto* b = new QToolButton(parent);

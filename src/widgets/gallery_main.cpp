@@ -14,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollArea>
-#include <QStyleOptionSlider>
 #include <QToolButton>
 
 #include "storage/app_settings.h"
@@ -45,7 +44,8 @@ void sendEnter(QWidget* w) {
 }
 void sendPress(QWidget* w, QPoint at = QPoint(-1, -1)) {
     if (at.x() < 0) at = w->rect().center();
-    QMouseEvent e(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent e(QEvent::MouseButtonPress, at, w->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                  Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -62,7 +62,9 @@ public:
         grid->setHorizontalSpacing(28);
         grid->setVerticalSpacing(10);
         int row = 0;
-        grid->addWidget(heading(tr("Push buttons: normal, hover, pressed, disabled, selected while disabled")), row++, 0, 1, 2);
+        grid->addWidget(
+            heading(tr("Push buttons: normal, hover, pressed, disabled, selected while disabled")), row++, 0,
+            1, 2);
         grid->addWidget(pushButtons(), row++, 0, 1, 2);
         grid->addWidget(heading(tr("Title bar, profile bar and drop-down buttons")), row++, 0, 1, 2);
         grid->addWidget(smallButtons(), row++, 0, 1, 2);
@@ -165,7 +167,8 @@ private:
             r->setContentsMargins(0, 0, 0, 0);
             for (const char* base : {"min", "close"}) {
                 QStringList imgs;
-                for (int i = 1; i <= 3; ++i) imgs << QStringLiteral("%1-%2.png").arg(QLatin1String(base)).arg(i);
+                for (int i = 1; i <= 3; ++i)
+                    imgs << QStringLiteral("%1-%2.png").arg(QLatin1String(base)).arg(i);
                 auto* b = button(imgs, QString(), QSize(19, 19));
                 if (s >= 1) sendEnter(b);
                 if (s == 2) sendPress(b);
@@ -177,13 +180,14 @@ private:
         auto* pr = new QHBoxLayout(profiles);
         pr->setContentsMargins(0, 0, 0, 0);
         pr->setSpacing(2);
-        const char* names[] = {"profile_add", "profile_del", "profile_import", "profile_export",
+        const char* names[] = {"profile_add",  "profile_del",   "profile_import", "profile_export",
                                "profile_copy", "profile_reset", "profile_apply"};
         int i = 0;
         for (const char* n : names) {
-            QStringList imgs{QStringLiteral("%11.png").arg(QLatin1String(n))};
-            if (QFile::exists(UiContext::current().skinPath(QStringLiteral("%12.png").arg(QLatin1String(n)))))
-                imgs << QStringLiteral("%12.png").arg(QLatin1String(n));
+            const QString base = QLatin1String(n);
+            QStringList imgs{base + QStringLiteral("1.png")};
+            if (QFile::exists(UiContext::current().skinPath(base + QStringLiteral("2.png"))))
+                imgs << base + QStringLiteral("2.png");
             auto* b = button(imgs, QString(), QSize(22, 22));
             if (i++ % 2) sendEnter(b);
             pr->addWidget(b);
@@ -192,10 +196,11 @@ private:
         auto* steps = new QWidget;
         auto* sr = new QHBoxLayout(steps);
         sr->setContentsMargins(0, 0, 0, 0);
-        for (const auto& pair : {QStringList{QStringLiteral("btn_up2.png"), QStringLiteral("btn_up1.png")},
-                                 QStringList{QStringLiteral("btn_down2.png"), QStringLiteral("btn_down1.png")},
-                                 QStringList{QStringLiteral("btn_up4.png"), QStringLiteral("btn_up3.png")},
-                                 QStringList{QStringLiteral("btn_down4.png"), QStringLiteral("btn_down3.png")}}) {
+        for (const auto& pair :
+             {QStringList{QStringLiteral("btn_up2.png"), QStringLiteral("btn_up1.png")},
+              QStringList{QStringLiteral("btn_down2.png"), QStringLiteral("btn_down1.png")},
+              QStringList{QStringLiteral("btn_up4.png"), QStringLiteral("btn_up3.png")},
+              QStringList{QStringLiteral("btn_down4.png"), QStringLiteral("btn_down3.png")}}) {
             auto* b = button(pair, QString(), QSize(24, 24));
             b->setSelectable(true);
             b->setCheckedState(pair.first().contains(QLatin1String("down")));
@@ -204,7 +209,8 @@ private:
         h->addWidget(column(steps, tr("up / down")));
         auto* lang = button({QStringLiteral("lang.png")}, languageName_, QSize(105, 20));
         h->addWidget(column(lang, tr("language")));
-        auto* sel = button({QStringLiteral("profilesel.png")}, tr("Profile") + QStringLiteral(" 1"), QSize(150, 26));
+        auto* sel =
+            button({QStringLiteral("profilesel.png")}, tr("Profile") + QStringLiteral(" 1"), QSize(150, 26));
         h->addWidget(column(sel, tr("profile selector")));
         h->addStretch();
         return w;
@@ -279,14 +285,17 @@ private:
         if (mouseOff) {
             bar->setText(tr("MOUSE OFF"));
             bar->setTextVisible(false);
-            bar->setStyleSheet(QStringLiteral("QProgressBar{background:rgb(100,100,100);border:none;color:white;}"
-                                              "QProgressBar::chunk{background:rgb(100,100,100);}"));
+            bar->setStyleSheet(
+                QStringLiteral("QProgressBar{background:rgb(100,100,100);border:none;color:white;}"
+                               "QProgressBar::chunk{background:rgb(100,100,100);}"));
         } else {
             bar->setFormat(QStringLiteral("%p%"));
             bar->setAlignment(Qt::AlignCenter);
             bar->setStyleSheet(QStringLiteral("QProgressBar{background:white;border:none;color:black;}"
                                               "QProgressBar::chunk{background:rgb(%1,%2,%3);}")
-                                   .arg(t.red()).arg(t.green()).arg(t.blue()));
+                                   .arg(t.red())
+                                   .arg(t.green())
+                                   .arg(t.blue()));
         }
         return frame;
     }
@@ -321,9 +330,9 @@ private:
         auto* w = new QWidget;
         auto* h = new QHBoxLayout(w);
         h->setContentsMargins(0, 0, 0, 0);
-        for (const char* name : {"warn.png", "dongle2.png", "dongle.png", "lightning.png", "keybo.png", "keydown.png",
-                                 "keyup.png", "mouse_move.png", "delay.png", "checkbox2-1.png", "checkbox2-2.png",
-                                 "DPI-OFF.png", "DPI-ON.png", "rate.png"}) {
+        for (const char* name : {"warn.png", "dongle2.png", "dongle.png", "lightning.png", "keybo.png",
+                                 "keydown.png", "keyup.png", "mouse_move.png", "delay.png", "checkbox2-1.png",
+                                 "checkbox2-2.png", "DPI-OFF.png", "DPI-ON.png", "rate.png"}) {
             auto* l = new QLabel;
             l->setPixmap(QPixmap(UiContext::current().skinPath(QLatin1String(name))));
             h->addWidget(l, 0, Qt::AlignBottom);
@@ -350,7 +359,8 @@ QWidget* skinSheet(const QString& skinDir) {
     int i = 0;
     for (const QString& f : files) {
         QPixmap pm(skinDir + QLatin1Char('/') + f);
-        if (pm.width() > 160 || pm.height() > 160) pm = pm.scaled(160, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (pm.width() > 160 || pm.height() > 160)
+            pm = pm.scaled(160, 160, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         auto* img = new QLabel;
         img->setPixmap(pm);
         img->setAlignment(Qt::AlignCenter);
@@ -381,9 +391,12 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg-gallery"));
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Data folder."), QStringLiteral("dir"));
-    QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Switch to language <n>."), QStringLiteral("n"));
-    QCommandLineOption theme(QStringLiteral("theme"), QStringLiteral("Theme colour id."), QStringLiteral("id"));
+    QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("Data folder."),
+                               QStringLiteral("dir"));
+    QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Switch to language <n>."),
+                            QStringLiteral("n"));
+    QCommandLineOption theme(QStringLiteral("theme"), QStringLiteral("Theme colour id."),
+                             QStringLiteral("id"));
     QCommandLineOption shots(QStringLiteral("shots"), QStringLiteral("Save PNGs into <dir> and quit."),
                              QStringLiteral("dir"));
     parser.addOptions({dataDir, lang, theme, shots});
@@ -412,9 +425,10 @@ int main(int argc, char** argv) {
     gallery.show();
     QApplication::processEvents();
     // Show the slider's bubble as during a drag.
-    QStyleOptionSlider opt;
-    opt.initFrom(gallery.slider);
-    sendPress(gallery.slider, gallery.slider->rect().center());
+    // Press on the handle (12 pixels wide in the kit's style) to show the bubble as in a drag.
+    TarnSlider* slider = gallery.slider;
+    const double at = double(slider->value() - slider->minimum()) / (slider->maximum() - slider->minimum());
+    sendPress(slider, QPoint(6 + static_cast<int>(at * (slider->width() - 12)), slider->height() / 2));
     int failures = saveGrab(&gallery, shotDir, prefix + QStringLiteral("widgets.png")) ? 0 : 1;
 
     TarnMenu menu;
@@ -441,7 +455,8 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         failures += saveGrab(&box, shotDir, prefix + QStringLiteral("msgbox-kind%1.png").arg(b.kind)) ? 0 : 1;
     }
-    TarnPopBox pop(2, QString(), Gallery::tr("Add profile"), Gallery::tr("Please enter the profile name:"), &gallery);
+    TarnPopBox pop(2, QString(), Gallery::tr("Add profile"), Gallery::tr("Please enter the profile name:"),
+                   &gallery);
     pop.lineEdit()->setText(Gallery::tr("My profile"));
     pop.show();
     QApplication::processEvents();

@@ -1,6 +1,7 @@
 #include "widgets/language_switcher.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QTranslator>
 
 #include "widgets/ui_context.h"
@@ -19,7 +20,8 @@ bool LanguageSwitcher::loadAtStartup() {
     table_ = languages::loadLanguageTable(paths_);
     const int stored = languages::loadLanguageId(paths_);
     current_ = languages::effectiveLanguageId(stored, table_);
-    if (current_ != stored) qCDebug(lcWidgets) << "stored language" << stored << "is not offered, using" << current_;
+    if (current_ != stored)
+        qCDebug(lcWidgets) << "stored language" << stored << "is not offered, using" << current_;
     updateContext();
     if (!hasChoice()) return false;
     return loadAndInstall(current_);
@@ -34,7 +36,12 @@ bool LanguageSwitcher::switchTo(int index) {
     const bool loaded = loadAndInstall(index);
     // Written even when the file did not load, so the next start tries this language again.
     languages::saveLanguageId(paths_, index);
-    if (loaded) Q_EMIT languageChanged(index);
+    if (loaded) {
+        // The toolkit posts LanguageChange to every window; deliver it now so every widget shows
+        // the new language before the caller lays the window out again.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        Q_EMIT languageChanged(index);
+    }
     return loaded;
 }
 

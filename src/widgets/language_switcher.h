@@ -26,7 +26,7 @@ public:
 
     // Switches to language `index` (one of the table's languages): the index becomes current
     // and is written to LangConfig.ini whether or not its file loads; when it loads, it is
-    // installed (the toolkit then sends every widget a LanguageChange event) and
+    // installed, every widget has received its LanguageChange event when this returns, and
     // languageChanged() is emitted. Returns false for an index outside the table or a file that
     // does not load.
     bool switchTo(int index);

@@ -4,7 +4,9 @@
 
 namespace mousecfg {
 
-TarnAction::TarnAction(const QString& text, QObject* parent) : QAction(parent) { setText(text); }
+TarnAction::TarnAction(const QString& text, QObject* parent) : QAction(parent) {
+    setText(text);
+}
 
 void TarnAction::setText(const QString& text) {
     text_ = text;

@@ -15,7 +15,9 @@ void TarnLabel::setText(const QString& text) {
     update();
 }
 
-void TarnLabel::setNumber(int number) { setText(QString::asprintf("%d", number)); }
+void TarnLabel::setNumber(int number) {
+    setText(QString::asprintf("%d", number));
+}
 
 void TarnLabel::setAlignment(Qt::Alignment alignment) {
     alignment_ = alignment;

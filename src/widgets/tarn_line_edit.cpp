@@ -4,7 +4,9 @@
 
 namespace mousecfg {
 
-TarnLineEdit::TarnLineEdit(QWidget* parent) : QLineEdit(parent) { setFont(UiContext::current().font()); }
+TarnLineEdit::TarnLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setFont(UiContext::current().font());
+}
 
 void TarnLineEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);

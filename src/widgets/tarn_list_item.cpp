@@ -19,7 +19,8 @@ TarnListItem::TarnListItem(QWidget* parent)
     label_->setAlignment(Qt::AlignCenter);
     edit_->setValidator(new QIntValidator(0, kFieldMax, edit_));
     edit_->setAlignment(Qt::AlignCenter);
-    edit_->setStyleSheet(QStringLiteral("background-color:rgb(30,30,30);color:white;border:1px solid rgb(90,90,90);"));
+    edit_->setStyleSheet(
+        QStringLiteral("background-color:rgb(30,30,30);color:white;border:1px solid rgb(90,90,90);"));
     edit_->hide();
     connect(edit_, &QLineEdit::returnPressed, this, &TarnListItem::editPressSlot);
     connect(edit_, &TarnLineEdit::tarnLostFocus, this, &TarnListItem::lostFocusSlot);
@@ -32,13 +33,17 @@ void TarnListItem::setKindAndValue(uint8_t kind, uint8_t high, uint8_t low) {
     showValue();
 }
 
-void TarnListItem::setText(const QString& text) { label_->setText(text); }
+void TarnListItem::setText(const QString& text) {
+    label_->setText(text);
+}
 
 void TarnListItem::showValue() {
     if (kind_ == kDelayKind) label_->setText(QString::asprintf("%d", delayMs()) + QStringLiteral(" ms"));
 }
 
-bool TarnListItem::isEditing() const { return !edit_->isHidden(); }
+bool TarnListItem::isEditing() const {
+    return !edit_->isHidden();
+}
 
 void TarnListItem::enterEditMode() {
     if (kind_ != kDelayKind) return;

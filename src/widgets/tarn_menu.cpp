@@ -12,8 +12,8 @@ TarnMenu::TarnMenu(QWidget* parent) : QMenu(parent) {
 QString TarnMenu::styleSheetText() {
     return QStringLiteral(
         "QMenu{background-color:rgb(50,50,50);border:none;}"
-        "QMenu::item{background-color:rgb(50,50,50);color:white;text-align:center;border:none;"
-        "padding-left:20px;padding-right:20px;}"
+        "QMenu::item{background-color:rgb(50,50,50);color:white;border:none;"
+        "padding:4px 20px 4px 20px;}"
         "QMenu::item:selected{background-color:rgb(150,150,150);}"
         "QMenu::item:pressed{background-color:rgb(200,200,200);}");
 }
@@ -23,6 +23,8 @@ void TarnMenu::setText(const QString& text) {
     setTitle(text);
 }
 
-void TarnMenu::applyFont() { setFont(UiContext::current().font()); }
+void TarnMenu::applyFont() {
+    setFont(UiContext::current().font());
+}
 
 }  // namespace mousecfg

@@ -77,7 +77,9 @@ TarnPopBox::TarnPopBox(int kind, const QString& title, const QString& caption, c
     retranslate();
 }
 
-void TarnPopBox::NameChanged(const QString& text) { entered_ = text; }
+void TarnPopBox::NameChanged(const QString& text) {
+    entered_ = text;
+}
 
 void TarnPopBox::retranslate() {
     yes_->setText(kind_ == 1 ? tr("Yes") : tr("Ok"));

@@ -1,12 +1,19 @@
 #include "widgets/tarn_processbar.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 #include "widgets/ui_context.h"
 
 namespace mousecfg {
 
-TarnProcessbar::TarnProcessbar(QWidget* parent) : QProgressBar(parent) { applyFont(); }
+namespace {
+constexpr int kMinPixelSize = 8;
+}
+
+TarnProcessbar::TarnProcessbar(QWidget* parent) : QProgressBar(parent) {
+    applyFont();
+}
 
 void TarnProcessbar::setText(const QString& text) {
     text_ = text;
@@ -23,7 +30,11 @@ void TarnProcessbar::paintEvent(QPaintEvent* event) {
     QProgressBar::paintEvent(event);
     if (isTextVisible() || text_.isEmpty()) return;
     QPainter p(this);
-    p.setFont(font());
+    // A caption wider than the bar is drawn smaller rather than cut off.
+    QFont f = font();
+    while (f.pixelSize() > kMinPixelSize && QFontMetrics(f).horizontalAdvance(text_) > width() - 4)
+        f.setPixelSize(f.pixelSize() - 1);
+    p.setFont(f);
     p.setPen(Qt::white);
     p.drawText(rect(), Qt::AlignCenter, text_);
 }

@@ -160,8 +160,8 @@ void TarnPushButton::paintEvent(QPaintEvent*) {
     }
     if (!icon_.isNull()) {
         const QSize s = icon_.size().scaled(r.size(), Qt::KeepAspectRatio);
-        p.drawPixmap(QRect(QPoint(r.center().x() - s.width() / 2 + 1, r.center().y() - s.height() / 2 + 1), s),
-                     icon_);
+        p.drawPixmap(
+            QRect(QPoint(r.center().x() - s.width() / 2 + 1, r.center().y() - s.height() / 2 + 1), s), icon_);
     }
     if (text_.isEmpty()) return;
 

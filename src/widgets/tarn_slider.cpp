@@ -21,18 +21,19 @@ TarnSlider::TarnSlider(Qt::Orientation orientation, QWidget* parent) : QSlider(o
 void TarnSlider::applyTheme() {
     const QColor t = UiContext::current().theme;
     const QString accent = QStringLiteral("rgb(%1,%2,%3)").arg(t.red()).arg(t.green()).arg(t.blue());
-    setStyleSheet(QStringLiteral(
-                      "QSlider::groove:horizontal{height:4px;background:rgb(70,70,70);border-radius:2px;}"
-                      "QSlider::sub-page:horizontal{background:%1;border-radius:2px;}"
-                      "QSlider::handle:horizontal{width:12px;margin:-5px 0;border-radius:6px;"
-                      "background:rgb(235,235,235);border:1px solid %1;}"
-                      "QSlider::groove:vertical{width:4px;background:rgb(70,70,70);border-radius:2px;}"
-                      "QSlider::add-page:vertical{background:%1;border-radius:2px;}"
-                      "QSlider::handle:vertical{height:12px;margin:0 -5px;border-radius:6px;"
-                      "background:rgb(235,235,235);border:1px solid %1;}"
-                      "QSlider::groove:disabled,QSlider::sub-page:disabled,QSlider::add-page:disabled"
-                      "{background:rgb(60,60,60);}")
-                      .arg(accent));
+    setStyleSheet(
+        QStringLiteral("QSlider::groove:horizontal{height:4px;background:rgb(70,70,70);border-radius:2px;}"
+                       "QSlider::sub-page:horizontal{background:%1;border-radius:2px;}"
+                       "QSlider::handle:horizontal{width:12px;margin:-5px 0;border-radius:6px;"
+                       "background:rgb(235,235,235);border:1px solid %1;}"
+                       "QSlider::groove:vertical{width:4px;background:rgb(70,70,70);border-radius:2px;}"
+                       "QSlider::add-page:vertical{background:%1;border-radius:2px;}"
+                       "QSlider::handle:vertical{height:12px;margin:0 -5px;border-radius:6px;"
+                       "background:rgb(235,235,235);border:1px solid %1;}"
+                       "QSlider::groove:disabled,QSlider::sub-page:disabled,QSlider::add-page:disabled"
+                       "{background:rgb(60,60,60);}"
+                       "QSlider::handle:disabled{background:rgb(110,110,110);border-color:rgb(80,80,80);}")
+            .arg(accent));
 }
 
 void TarnSlider::setBubbleEnabled(bool enabled) {

@@ -47,8 +47,12 @@ QFont UiContext::font() const {
     return f;
 }
 
-const UiContext& UiContext::current() { return currentContext(); }
+const UiContext& UiContext::current() {
+    return currentContext();
+}
 
-void UiContext::install(const UiContext& context) { currentContext() = context; }
+void UiContext::install(const UiContext& context) {
+    currentContext() = context;
+}
 
 }  // namespace mousecfg

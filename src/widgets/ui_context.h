@@ -17,13 +17,13 @@ class Paths;
 // settings and again when the language, the theme or the scale changes; tests install their own.
 // It is read on the GUI thread only.
 struct UiContext {
-    QString skinDir;                 // folder of the skin images, no trailing slash
-    QColor theme{255, 0, 0};         // "Config/GColorID" entry
-    double scale = 1.0;              // 1.0 + 0.25 * level
-    int languageIndex = 0;           // current language of the language table
-    QString fontFamily;              // "FONT_LIST/FONT_<languageIndex>"
-    int fontPixelSize = 12;          // "FONT_LIST/FONT_SIZE_<languageIndex>", before scaling
-    int colorMode = 0;               // descriptor "PROFILE/ColorMode"
+    QString skinDir;          // folder of the skin images, no trailing slash
+    QColor theme{255, 0, 0};  // "Config/GColorID" entry
+    double scale = 1.0;       // 1.0 + 0.25 * level
+    int languageIndex = 0;    // current language of the language table
+    QString fontFamily;       // "FONT_LIST/FONT_<languageIndex>"
+    int fontPixelSize = 12;   // "FONT_LIST/FONT_SIZE_<languageIndex>", before scaling
+    int colorMode = 0;        // descriptor "PROFILE/ColorMode"
 
     // Reads the theme colour, the colour scheme and the font of `languageIndex` from the files
     // below `paths`; the skin folder is the installation's skin/.

@@ -53,10 +53,8 @@ QImage mainBackground() {
         p.drawPath(chamfered(all.adjusted(0.6, 0.6, -0.6, -0.6), 22, 8));
         p.setPen(QPen(c.accent, 3, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
         p.drawPolyline(QPolygonF({QPointF(2, 90), QPointF(2, 23), QPointF(23, 2), QPointF(220, 2)}));
-        p.drawPolyline(QPolygonF({QPointF(997, 550), QPointF(997, 617), QPointF(976, 638), QPointF(780, 638)}));
-        // Small tick marks in the title band, a "HUD" touch.
-        p.setPen(QPen(withAlpha(c.accent, 150), 2));
-        for (int i = 0; i < 6; ++i) p.drawLine(QPointF(300 + i * 9, 60), QPointF(305 + i * 9, 52));
+        p.drawPolyline(
+            QPolygonF({QPointF(997, 550), QPointF(997, 617), QPointF(976, 638), QPointF(780, 638)}));
     });
 }
 
@@ -222,7 +220,8 @@ QImage bullet() {
 QImage loadingFrame(int i, int count) {
     const Palette& c = palette();
     return paint(128, 128, [&](QPainter& p) {
-        panel(p, chamfered(QRectF(0.5, 0.5, 127, 127), 14, 5), QColor(34, 34, 41), QColor(16, 16, 20), c.line);
+        panel(p, chamfered(QRectF(0.5, 0.5, 127, 127), 14, 5), QColor(34, 34, 41), QColor(16, 16, 20),
+              c.line);
         const QPointF centre(64, 60);
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(50, 50, 58), 7));

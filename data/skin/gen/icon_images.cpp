@@ -8,7 +8,9 @@ namespace skingen {
 
 namespace {
 
-QPen glyphPen(const QColor& c, qreal w = 1.6) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen glyphPen(const QColor& c, qreal w = 1.6) {
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 // Profile-bar icon: a small plate with a glyph; hover lights the plate in the accent.
 QImage profileIcon(const std::function<void(QPainter&, const QColor&)>& glyph, bool hover) {
@@ -16,7 +18,8 @@ QImage profileIcon(const std::function<void(QPainter&, const QColor&)>& glyph, b
     return paint(22, 22, [&](QPainter& p) {
         const QPainterPath plate = chamfered(QRectF(0.5, 0.5, 21, 21), 5, 1.5);
         if (hover) {
-            panel(p, plate, mix(QColor(44, 44, 52), c.accent, 0.45), mix(QColor(24, 24, 29), c.accent, 0.25), c.accent);
+            panel(p, plate, mix(QColor(44, 44, 52), c.accent, 0.45), mix(QColor(24, 24, 29), c.accent, 0.25),
+                  c.accent);
         } else {
             panel(p, plate, QColor(40, 40, 48), QColor(24, 24, 29), c.line);
         }
@@ -136,7 +139,8 @@ QImage dongleIcon(int size, bool missing) {
         p.setBrush(QColor(40, 40, 46));
         p.drawRect(QRectF(20.5, 8, 2.5, 2.5));
         p.drawRect(QRectF(25, 8, 2.5, 2.5));
-        panel(p, chamfered(QRectF(14, 16, 20, 27), 5, 2), QColor(58, 58, 68), QColor(26, 26, 31), QColor(90, 90, 100));
+        panel(p, chamfered(QRectF(14, 16, 20, 27), 5, 2), QColor(58, 58, 68), QColor(26, 26, 31),
+              QColor(90, 90, 100));
         p.setPen(Qt::NoPen);
         p.setBrush(missing ? QColor(90, 90, 100) : c.accent);
         p.drawRoundedRect(QRectF(21.5, 34, 5, 3), 1, 1);
@@ -176,7 +180,8 @@ QImage rowIcon(int which) {
     return paint(20, 20, [&](QPainter& p) {
         switch (which) {
             case 0: {  // keyboard key
-                panel(p, chamfered(QRectF(2.5, 3.5, 15, 13), 3, 1), QColor(70, 70, 80), QColor(36, 36, 42), QColor(110, 110, 120));
+                panel(p, chamfered(QRectF(2.5, 3.5, 15, 13), 3, 1), QColor(70, 70, 80), QColor(36, 36, 42),
+                      QColor(110, 110, 120));
                 p.setPen(Qt::NoPen);
                 p.setBrush(QColor(255, 255, 255, 40));
                 p.drawRect(QRectF(4.5, 5, 11, 6));
@@ -184,7 +189,7 @@ QImage rowIcon(int which) {
                 p.drawRect(QRectF(6, 13, 8, 1.5));
                 break;
             }
-            case 1:  // pressed: arrow down
+            case 1:    // pressed: arrow down
             case 2: {  // released: arrow up
                 const bool down = which == 1;
                 p.setPen(glyphPen(down ? c.accent : c.text, 2.2));
@@ -312,9 +317,11 @@ void addIconImages(ImageList& out) {
                    {"profile_del", deleteGlyph, true},    {"profile_copy", copyGlyph, true},
                    {"profile_apply", applyGlyph, false}};
     for (const auto& e : profile) {
-        out.append({QStringLiteral("%1%2.png").arg(QLatin1String(e.name)).arg(1), profileIcon(e.glyph, false)});
+        out.append(
+            {QStringLiteral("%1%2.png").arg(QLatin1String(e.name)).arg(1), profileIcon(e.glyph, false)});
         if (e.withHover)
-            out.append({QStringLiteral("%1%2.png").arg(QLatin1String(e.name)).arg(2), profileIcon(e.glyph, true)});
+            out.append(
+                {QStringLiteral("%1%2.png").arg(QLatin1String(e.name)).arg(2), profileIcon(e.glyph, true)});
     }
     // 2/1: generic normal/lit; 4/3: the model family's normal/lit.
     for (int up = 0; up < 2; ++up) {

@@ -39,16 +39,26 @@ QPainterPath rectPath(const QRectF& r) {
 QPainterPath buttonShape(int n) {
     const QPainterPath body = bodyOutline();
     switch (n) {
-        case 1: return body.intersected(rectPath(QRectF(0, 0, 147, 150)));
-        case 2: return body.intersected(rectPath(QRectF(153, 0, 150, 150)));
-        case 3: return rounded(QRectF(140, 62, 20, 44), 9);
-        case 4: return rounded(QRectF(63, 166, 12, 34), 5);
-        case 5: return rounded(QRectF(63, 206, 12, 34), 5);
-        case 6: return rounded(QRectF(142, 114, 16, 12), 3);
-        case 7: return rounded(QRectF(142, 130, 16, 12), 3);
-        case 8: return rounded(QRectF(64, 248, 10, 22), 4);
-        case 9: return rounded(QRectF(98, 122, 26, 12), 4);
-        default: return rounded(QRectF(138, 334, 24, 12), 4);
+        case 1:
+            return body.intersected(rectPath(QRectF(0, 0, 147, 150)));
+        case 2:
+            return body.intersected(rectPath(QRectF(153, 0, 150, 150)));
+        case 3:
+            return rounded(QRectF(140, 62, 20, 44), 9);
+        case 4:
+            return rounded(QRectF(63, 166, 12, 34), 5);
+        case 5:
+            return rounded(QRectF(63, 206, 12, 34), 5);
+        case 6:
+            return rounded(QRectF(142, 114, 16, 12), 3);
+        case 7:
+            return rounded(QRectF(142, 130, 16, 12), 3);
+        case 8:
+            return rounded(QRectF(64, 248, 10, 22), 4);
+        case 9:
+            return rounded(QRectF(98, 122, 26, 12), 4);
+        default:
+            return rounded(QRectF(138, 334, 24, 12), 4);
     }
 }
 
@@ -104,8 +114,10 @@ QImage topView(int highlight) {
         // Emblem.
         p.setPen(Qt::NoPen);
         p.setBrush(c.accent);
-        p.drawPolygon(QPolygonF({QPointF(150, 300), QPointF(162, 318), QPointF(150, 313), QPointF(138, 318)}));
-        if (highlight > 0) glow(p, buttonShape(highlight).boundingRect().center(), 40, withAlpha(c.accent, 80));
+        p.drawPolygon(
+            QPolygonF({QPointF(150, 300), QPointF(162, 318), QPointF(150, 313), QPointF(138, 318)}));
+        if (highlight > 0)
+            glow(p, buttonShape(highlight).boundingRect().center(), 40, withAlpha(c.accent, 80));
     });
 }
 

@@ -15,12 +15,17 @@ Palette& mutablePalette() {
 }
 }  // namespace
 
-const Palette& palette() { return mutablePalette(); }
-void setAccent(const QColor& accent) { mutablePalette().accent = accent; }
+const Palette& palette() {
+    return mutablePalette();
+}
+void setAccent(const QColor& accent) {
+    mutablePalette().accent = accent;
+}
 
 QColor mix(const QColor& a, const QColor& b, double t) {
     return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-                            a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
+                            a.blueF() + (b.blueF() - a.blueF()) * t,
+                            a.alphaF() + (b.alphaF() - a.alphaF()) * t);
 }
 
 QColor withAlpha(const QColor& c, int alpha) {
@@ -59,7 +64,8 @@ QPainterPath chamfered(const QRectF& r, qreal cut, qreal small) {
     return path;
 }
 
-void panel(QPainter& p, const QPainterPath& shape, const QColor& top, const QColor& bottom, const QColor& border) {
+void panel(QPainter& p, const QPainterPath& shape, const QColor& top, const QColor& bottom,
+           const QColor& border) {
     const QRectF b = shape.boundingRect();
     QLinearGradient g(b.topLeft(), b.bottomLeft());
     g.setColorAt(0, top);

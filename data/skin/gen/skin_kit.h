@@ -12,13 +12,13 @@ class QPainter;
 namespace skingen {
 
 struct Palette {
-    QColor accent;                   // the default theme colour
-    QColor base{16, 16, 20};         // window body
-    QColor panel{27, 27, 33};        // raised panels
-    QColor panelHi{38, 38, 46};      // top of a raised gradient
-    QColor line{52, 52, 61};         // borders
-    QColor text{214, 214, 220};      // glyphs
-    QColor dim{128, 128, 138};       // inactive glyphs
+    QColor accent;               // the default theme colour
+    QColor base{16, 16, 20};     // window body
+    QColor panel{27, 27, 33};    // raised panels
+    QColor panelHi{38, 38, 46};  // top of a raised gradient
+    QColor line{52, 52, 61};     // borders
+    QColor text{214, 214, 220};  // glyphs
+    QColor dim{128, 128, 138};   // inactive glyphs
 };
 
 const Palette& palette();
@@ -38,7 +38,8 @@ QImage paint(int w, int h, const std::function<void(QPainter&)>& draw);
 QPainterPath chamfered(const QRectF& r, qreal cut, qreal small);
 
 // A vertical gradient panel with a one-pixel border.
-void panel(QPainter& p, const QPainterPath& shape, const QColor& top, const QColor& bottom, const QColor& border);
+void panel(QPainter& p, const QPainterPath& shape, const QColor& top, const QColor& bottom,
+           const QColor& border);
 // A thin horizontal accent line that fades out at both ends.
 void accentLine(QPainter& p, qreal x1, qreal x2, qreal y, qreal width, int alpha = 255);
 // A soft radial glow.

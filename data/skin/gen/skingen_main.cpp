@@ -1,9 +1,10 @@
 // mousecfg-skingen: paints every skin image of the program.
 //
-//   mousecfg-skingen <skin folder> <embedded folder> [product...]
+//   mousecfg-skingen <skin folder> <embedded folder> <installation data folder> [product...]
 //
 // Writes the images below <skin folder> (the program's skin/), the compiled-in images and the
-// frames of the busy animation below <embedded folder>, and icon.ico.
+// frames of the busy animation below <embedded folder>, and icon.ico. The accent is the theme
+// colour the installation data selects by default.
 #include <QBuffer>
 #include <QColor>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "skin_images.h"
 #include "skin_kit.h"
 #include "storage/app_settings.h"
+#include "storage/paths.h"
 
 namespace {
 
@@ -67,17 +69,20 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "usage: mousecfg-skingen <skin folder> <embedded folder> [product...]\n");
+    if (args.size() < 4) {
+        std::fprintf(stderr,
+                     "usage: mousecfg-skingen <skin folder> <embedded folder> <data folder> [product...]\n");
         return 64;
     }
     const QString skinDir = args.at(1);
     const QString embeddedDir = args.at(2);
-    QStringList products = args.mid(3);
+    const mousecfg::Paths shipped = mousecfg::Paths::singleFolder(args.at(3));
+    QStringList products = args.mid(4);
     if (products.isEmpty()) products << QStringLiteral("FARROW");
 
-    // The images carry the default theme colour; the widgets draw the user's own one on top.
-    skingen::setAccent(mousecfg::appsettings::themeColour(0));
+    // The images carry the shipped default theme colour; the widgets draw the user's own one
+    // (frames, grooves, gauges) on top.
+    skingen::setAccent(mousecfg::appsettings::loadThemeColour(shipped));
 
     skingen::ImageList skin;
     skingen::addFrameImages(skin);
