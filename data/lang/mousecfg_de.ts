@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation>Übernehmen</translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>SAVE</source>
-        <translation>SPEICHERN</translation>
+        <translation>SICHERN</translation>
     </message>
     <message>
         <source>A caption far too long for this button</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Apply</source>
-        <translation>Übernehmen</translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>LOAD1</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>SAVE</source>
-        <translation>SPEICHERN</translation>
+        <translation>SICHERN</translation>
     </message>
     <message>
         <source>LIGHTING</source>
