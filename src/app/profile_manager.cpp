@@ -4,8 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
-#include "app/app_log.h"
 #include "app/profile_dialogs.h"
 #include "app/profile_names.h"
 #include "storage/app_settings.h"
@@ -36,6 +36,8 @@ const char* const ProfileManager::kBadName =
                       "The name is not valid: it must not be empty, \".\" or \"..\", nor contain / or \\.");
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcProfiles, "mousecfg.app")
 
 QString tr(const char* text) {
     return QCoreApplication::translate("mousecfg::ProfileManager", text);
@@ -259,7 +261,7 @@ ProfileResult ProfileManager::rename(const QString& newName) {
 ProfileResult ProfileManager::reset() {
     if (!confirm(kConfirmReset)) return ProfileResult::Cancelled;
     const int slot = currentProfileIndex(working_);
-    qCDebug(lcApp, "Accepted %d", slot);
+    qCDebug(lcProfiles, "Accepted %d", slot);
     const QString name = current().ProfileName;
     resetProfileToDefaults(current(), paths_);
     current().ProfileName = name;
@@ -309,7 +311,7 @@ ProfileResult ProfileManager::importProfile() {
         return ProfileResult::Refused;
     }
     const QString base = QFileInfo(file).completeBaseName();
-    qCDebug(lcApp).noquote() << base;
+    qCDebug(lcProfiles).noquote() << base;
     if (!Paths::isSafeFileName(base)) {
         warn(kBadName);
         return ProfileResult::Refused;
