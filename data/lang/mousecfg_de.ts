@@ -345,4 +345,123 @@
         <translation>Senden fehlgeschlagen, bitte erneut versuchen.</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::TarnSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>XY koppeln</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>ZEIGERTEMPO</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLLTEMPO</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::ProfileManager</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profil wird bereits verwendet!</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profil existiert bereits!</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>Das Standardprofil kann nicht gelöscht oder umbenannt werden.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>MINDESTENS EIN PROFIL MUSS ERHALTEN BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Möchten Sie dieses Profil wirklich zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Möchten Sie wirklich alle Profile zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
+    </message>
+    <message>
+        <source>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</source>
+        <translation>Ungültiger Name: Er darf nicht leer, „.“ oder „..“ sein und weder / noch \ enthalten.</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Profildatei speichern</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Profildatei laden</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Konfiguration laden</translation>
+    </message>
+</context>
 </TS>

@@ -345,4 +345,123 @@
         <translation>Send data failed, please try again.</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::TarnSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Lift off Distance</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>POINTER SPEED</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLL SPEED</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::ProfileManager</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>Profile is Already Used!</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>Profile Exist!</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>The default Profile cannot be deleted or renamed.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>Are you sure you want delete this profile?</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>AT LEAST ONE PROFILE TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>Are you sure you want reset this profile?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>Are you sure you want reset all profiles?</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>The file is not match current mouse!</translation>
+    </message>
+    <message>
+        <source>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</source>
+        <translation>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>Save Profile File</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>Load Profile File</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Save Config File</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>Load Config File</translation>
+    </message>
+</context>
 </TS>

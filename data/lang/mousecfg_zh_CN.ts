@@ -345,4 +345,123 @@
         <translation>发送数据失败，请重试。</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::TarnSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>联动XY</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+    <message>
+        <source>125 HZ</source>
+        <translation>125 HZ</translation>
+    </message>
+    <message>
+        <source>250 HZ</source>
+        <translation>250 HZ</translation>
+    </message>
+    <message>
+        <source>500 HZ</source>
+        <translation>500 HZ</translation>
+    </message>
+    <message>
+        <source>1000 HZ</source>
+        <translation>1000 HZ</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>指针速度</translation>
+    </message>
+    <message>
+        <source>SCROLL SPEED</source>
+        <translation>滚动速度</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::ProfileManager</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Profile is Already Used!</source>
+        <translation>配置文件已被使用！</translation>
+    </message>
+    <message>
+        <source>Profile Exist!</source>
+        <translation>配置文件已存在！</translation>
+    </message>
+    <message>
+        <source>The default Profile cannot be deleted or renamed.</source>
+        <translation>默认配置文件不能删除或重命名。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want delete this profile?</source>
+        <translation>确定要删除此配置文件吗？</translation>
+    </message>
+    <message>
+        <source>AT LEAST ONE PROFILE TO BE RETAINED.</source>
+        <translation>至少保留一个配置文件。</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset this profile?</source>
+        <translation>确定要重置此配置文件吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want reset all profiles?</source>
+        <translation>确定要重置所有配置文件吗？</translation>
+    </message>
+    <message>
+        <source>The file is not match current mouse!</source>
+        <translation>该文件与当前鼠标不匹配！</translation>
+    </message>
+    <message>
+        <source>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</source>
+        <translation>名称无效：不能为空、“.”或“..”，也不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>Save Profile File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Load Profile File</source>
+        <translation>载入配置文件</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存设置文件</translation>
+    </message>
+    <message>
+        <source>Load Config File</source>
+        <translation>载入设置文件</translation>
+    </message>
+</context>
 </TS>
