@@ -1,6 +1,7 @@
 #include "device/tarn_get_battery_thread.h"
 
 #include <array>
+#include <chrono>
 
 #include "device/command_frame.h"
 #include "device/device_link.h"
@@ -25,6 +26,16 @@ void TarnGetBatteryThread::stopAndWait() {
         doneCv_.wait(lock, [this] { return done_; });
     }
     wait();
+}
+
+bool TarnGetBatteryThread::waitForEnd(int milliseconds) {
+    {
+        std::unique_lock<std::mutex> lock(doneMutex_);
+        if (!doneCv_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return done_; }))
+            return false;
+    }
+    wait();
+    return true;
 }
 
 void TarnGetBatteryThread::run() {

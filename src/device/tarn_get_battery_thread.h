@@ -35,6 +35,9 @@ public:
     // requestStop, then waits until run() has returned. Safe from any thread but this one.
     void stopAndWait();
     bool stopRequested() const { return isStop.load(); }
+    // Waits (without asking it to stop) until run() has returned, at most `milliseconds`;
+    // false on time-out. Unlike QThread::wait, the hand-over is visible to race detectors.
+    bool waitForEnd(int milliseconds);
 
 Q_SIGNALS:
     void RefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, quint8 iHiByte);

@@ -56,7 +56,7 @@ void runUntilPause(SimLink& t, TarnGetBatteryThread& thread, int stopAt,
         if (index >= stopAt) thread.requestStop();
     });
     thread.start();
-    ASSERT_TRUE(thread.wait(60000)) << "thread did not end";
+    ASSERT_TRUE(thread.waitForEnd(60000)) << "thread did not end";
 }
 
 Battery simBattery(const SimulatedMouse& sim, int charge) {
@@ -192,7 +192,7 @@ TEST(StatusThread, WithoutCommandHandleEndsAtOnce) {
     TarnGetBatteryThread thread(t.link, t.pacer);
     SignalLog log(thread);
     thread.start();
-    ASSERT_TRUE(thread.wait(60000));
+    ASSERT_TRUE(thread.waitForEnd(60000));
     qInstallMessageHandler(old);
     category.setEnabled(QtDebugMsg, wasEnabled);
     EXPECT_TRUE(t.pacer.pauses().empty());
