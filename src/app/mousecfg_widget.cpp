@@ -11,6 +11,9 @@
 #include <QTranslator>
 
 #include "app/app_log.h"
+#include "app/performance_pages.h"
+#include "app/profile_dialogs.h"
+#include "app/profile_manager.h"
 #include "app/scheduler.h"
 #include "app/window_metrics.h"
 #include "device/device_link.h"
@@ -249,9 +252,7 @@ void MousecfgWidget::onButtonClicked() {
         setFrontView(s == front_);
     } else if (s == up_ || s == down_) {
         onMarkerClicked(static_cast<TarnPushButton*>(s));
-    } else if (s == resetAll_ || s == reset_ || s == add_ || s == delete_ || s == copy_ ||
-               s == exportProfile_ || s == importProfile_ || s == load_ || s == save_) {
-        warnNotYet(static_cast<QWidget*>(s)->objectName());
+    } else if (onProfileButton(s)) {
     } else {
         for (TarnPushButton* m : frontMarkers_)
             if (s == m) onMarkerClicked(m);
@@ -328,11 +329,13 @@ void MousecfgWidget::clearMarkerSelection() {
 void MousecfgWidget::refreshAllPages() {
     // Each page reads the current record here once it exists; the report-rate page also gets the
     // lift-off value and the lighting page of product "7450" the whole working set.
+    if (performance_) performance_->refresh();
 }
 
 void MousecfgWidget::takeBackPageValues() {
-    // The DPI page's stage and table, the pointer-speed page's values and the report-rate page's
-    // rate are copied into the current record here once those pages exist.
+    // The DPI page's stage and table and the report-rate page's rate; the pointer-speed page
+    // edits the record itself.
+    if (performance_) performance_->takeBack();
 }
 
 void MousecfgWidget::showOnScreen(const QString& text) {
@@ -365,12 +368,11 @@ void MousecfgWidget::slotPopOneClickBox() {
 
 void MousecfgWidget::slotLiftChange(uchar iLift) {
     liftValue_ = iLift;
+    workingState_.LiftHigh = iLift;
 }
 
 void MousecfgWidget::slotProfileNameChange() {
-    // Renaming needs the profile library; until it arrives the field shows the slot's name again.
-    warnNotYet(QStringLiteral("rename"));
-    showCurrentSlotName();
+    profiles().rename(nameEdit_->text());
 }
 
 void MousecfgWidget::slotEnableButtons(bool bEnable) {

@@ -23,6 +23,9 @@ class QTranslator;
 
 namespace mousecfg {
 
+class PerformancePages;
+class ProfileDialogs;
+class ProfileManager;
 class TarnMenu;
 class TarnProcessbar;
 class TarnPushButton;
@@ -95,6 +98,12 @@ public:
     // progress dialog, report a failure. Returns the worker's result code.
     int runWriteFlow(bool writeAll);
 
+    // The profile bar's operations (mousecfg_widget_profiles.cpp). Tests answer its questions and
+    // file dialogs through setProfileDialogs (null: the skinned boxes and file dialogs again).
+    ProfileManager& profiles();
+    void setProfileDialogs(ProfileDialogs* dialogs);
+    PerformancePages* performancePages() const { return performance_.get(); }
+
 public Q_SLOTS:
     void slotMouseOver(mousecfg::TarnPushButton* btn, bool bType);
     void slotWarning();
@@ -137,6 +146,8 @@ private:
     void createControls();
     void createPages();
     void createTray();
+    void createPerformancePages();
+    bool onProfileButton(QObject* sender);
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
     void retranslate();
@@ -250,6 +261,9 @@ private:
     QWidget* ratePage_ = nullptr;
     QWidget* lightingPage_ = nullptr;
     QWidget* macroPage_ = nullptr;
+    std::unique_ptr<PerformancePages> performance_;
+    std::unique_ptr<ProfileDialogs> profileDialogs_;
+    std::unique_ptr<ProfileManager> profiles_;
 };
 
 }  // namespace mousecfg

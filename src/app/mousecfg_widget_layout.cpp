@@ -9,6 +9,8 @@
 
 #include "app/app_log.h"
 #include "app/mousecfg_widget.h"
+#include "app/performance_pages.h"
+#include "app/profile_manager.h"
 #include "app/window_metrics.h"
 #include "storage/app_settings.h"
 #include "storage/product_descriptor.h"
@@ -185,9 +187,7 @@ void MousecfgWidget::createPages() {
         w->setObjectName(QLatin1String(name));
         return w;
     };
-    dpiPage_ = makePage("TarnDPIWindow");
-    pointerPage_ = makePage("TarnPointSpeed");
-    ratePage_ = makePage("TarnReportRate");
+    createPerformancePages();
     lightingPage_ = makePage("TarnColorWindow");
     macroPage_ = makePage("MacroDialog");
 }
@@ -311,6 +311,7 @@ void MousecfgWidget::retranslate() {
         if (m) m->applyFont();
     battery_->applyFont();
     // Every page sets its own captions again here once it exists.
+    if (performance_) performance_->retranslate();
     stopStatusThread();
     startStatusThread();
     layoutPictures();
@@ -392,10 +393,11 @@ void MousecfgWidget::publishScale() {
 
 void MousecfgWidget::rebuildProfileMenu() {
     storedProfileMenu_->clear();
-    // The stored-profile list itself comes with the profile management work; until then the
-    // menu offers the five slot names.
-    for (const QString& name : workingState_.profileNames)
-        if (!name.isEmpty()) storedProfileMenu_->addAction(name);
+    // The product's library list, as far as the menu shows it.
+    for (const QString& name : profiles().libraryMenu()) {
+        QAction* a = storedProfileMenu_->addAction(name);
+        connect(a, &QAction::triggered, this, [this, name] { profiles().chooseLibraryProfile(name); });
+    }
     storedProfileMenu_->setFixedWidth(metrics::scaled(152, scaleFactor_));
 }
 

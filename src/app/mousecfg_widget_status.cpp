@@ -6,11 +6,14 @@
 #include "app/app_log.h"
 #include "app/apply_flow.h"
 #include "app/mousecfg_widget.h"
+#include "app/performance_pages.h"
 #include "app/scheduler.h"
 #include "app/window_metrics.h"
 #include "device/device_link.h"
 #include "device/dpi_scale.h"
 #include "device/status_reporter.h"
+#include "pages/performance/tarn_dpi_window.h"
+#include "pages/performance/tarn_report_rate.h"
 #include "storage/app_settings.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -81,7 +84,7 @@ void MousecfgWidget::slotRefreshDPIStage(quint8 iDPI) {
     currentProfile(workingState_).dpi = iDPI;
     storedState_.profiles[static_cast<size_t>(slot)].dpi = iDPI;
     saveDpiIndex(services_.paths, workingState_.profileNames[static_cast<size_t>(slot)], iDPI);
-    // The DPI page selects the stage here once it exists.
+    if (performance_) performance_->dpi()->setActiveStage(iDPI);
     const DpiStage& stage = currentProfile(workingState_).dpiStages[iDPI];
     const int dpi = dpiscale::dpiOfLevel(stage.xy, appsettings::loadSensorId(services_.paths));
     showOnScreen(tr("DPI") + QStringLiteral(" %1:%2").arg(iDPI + 1).arg(dpi));
@@ -91,7 +94,7 @@ void MousecfgWidget::slotRefreshRate(quint8 iRate) {
     const int slot = currentProfileIndex(workingState_);
     currentProfile(workingState_).pollrate = iRate;
     storedState_.profiles[static_cast<size_t>(slot)].pollrate = iRate;
-    // The report-rate page shows the rate here once it exists.
+    if (performance_) performance_->rate()->setRate(iRate);
     showOnScreen(metrics::rateText(iRate));
 }
 

@@ -53,7 +53,7 @@ ProfileManager::ProfileManager(Paths paths, ConfigState& working, ConfigState& s
     : paths_(std::move(paths)),
       working_(working),
       stored_(stored),
-      dialogs_(dialogs),
+      dialogs_(&dialogs),
       hooks_(std::move(hooks)) {}
 
 QString ProfileManager::product() const {
@@ -93,10 +93,10 @@ int ProfileManager::writeFlow(bool all) {
     return hooks_.runWriteFlow ? hooks_.runWriteFlow(all) : 0;
 }
 void ProfileManager::warn(const char* text) {
-    dialogs_.warn(tr(text));
+    dialogs_->warn(tr(text));
 }
 bool ProfileManager::confirm(const char* text) {
-    return dialogs_.confirm(tr(text));
+    return dialogs_->confirm(tr(text));
 }
 
 bool ProfileManager::libraryExists(const QString& name) const {
@@ -283,7 +283,7 @@ ProfileResult ProfileManager::resetAll() {
 }
 
 ProfileResult ProfileManager::exportProfile() {
-    const QString target = dialogs_.saveFileName(
+    const QString target = dialogs_->saveFileName(
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Profile File")), kProfileFilter);
     if (target.isEmpty()) return ProfileResult::Cancelled;
     const QString name = currentName();
@@ -302,7 +302,7 @@ ProfileResult ProfileManager::exportProfile() {
 }
 
 ProfileResult ProfileManager::importProfile() {
-    const QString file = dialogs_.openFileName(
+    const QString file = dialogs_->openFileName(
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Load Profile File")), kProfileFilter);
     if (file.isEmpty()) return ProfileResult::Cancelled;
     const QString productName = product();
@@ -345,7 +345,7 @@ ProfileResult ProfileManager::importProfile() {
 }
 
 ProfileResult ProfileManager::saveConfiguration() {
-    const QString file = dialogs_.saveFileName(
+    const QString file = dialogs_->saveFileName(
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Config File")), kConfigFilter);
     if (file.isEmpty()) return ProfileResult::Cancelled;
     exportSettingsFile(paths_, file, working_);
@@ -353,7 +353,7 @@ ProfileResult ProfileManager::saveConfiguration() {
 }
 
 ProfileResult ProfileManager::loadConfiguration() {
-    const QString file = dialogs_.openFileName(
+    const QString file = dialogs_->openFileName(
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Load Config File")), kConfigFilter);
     if (file.isEmpty()) return ProfileResult::Cancelled;
     ConfigState loaded = stored_;

@@ -43,6 +43,8 @@ public:
                    ProfileHooks hooks = {});
 
     void setHooks(ProfileHooks hooks) { hooks_ = std::move(hooks); }
+    // Who asks the questions and picks the files (not owned; must outlive the manager's use).
+    void setDialogs(ProfileDialogs& dialogs) { dialogs_ = &dialogs; }
     // The current product ("Config/CurrentProductName"), read again on every operation.
     QString product() const;
     QStringList library() const;      // the stored-profile list
@@ -89,7 +91,7 @@ private:
     Paths paths_;
     ConfigState& working_;
     ConfigState& stored_;
-    ProfileDialogs& dialogs_;
+    ProfileDialogs* dialogs_;
     ProfileHooks hooks_;
 };
 
