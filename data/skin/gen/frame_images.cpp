@@ -41,11 +41,11 @@ QImage mainBackground() {
         // Left column behind the tabs.
         panel(p, chamfered(QRectF(60, 86, 172, 144), 10, 3), QColor(22, 22, 27), QColor(17, 17, 21), c.line);
         // Page area.
-        panel(p, chamfered(QRectF(276, 86, 682, 486), 14, 4), QColor(25, 25, 31), QColor(18, 18, 22), c.line);
+        panel(p, chamfered(QRectF(276, 86, 706, 486), 14, 4), QColor(25, 25, 31), QColor(18, 18, 22), c.line);
         hatch(p, QRectF(277, 87, 120, 40), 5);
         // Bottom bar.
-        panel(p, chamfered(QRectF(60, 578, 898, 52), 10, 3), QColor(22, 22, 27), QColor(15, 15, 18), c.line);
-        accentLine(p, 276, 958, 572, 1, 90);
+        panel(p, chamfered(QRectF(60, 578, 922, 52), 10, 3), QColor(22, 22, 27), QColor(15, 15, 18), c.line);
+        accentLine(p, 276, 982, 572, 1, 90);
 
         // Outline and accent corners.
         p.setBrush(Qt::NoBrush);
