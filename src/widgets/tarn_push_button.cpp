@@ -29,7 +29,6 @@ TarnPushButton::TarnPushButton(const QStringList& imagePaths, QWidget* parent, c
 }
 
 void TarnPushButton::setText(const QString& text) {
-    text_ = text;
     QPushButton::setText(text);
     setToolTip(text);
     update();
@@ -38,7 +37,7 @@ void TarnPushButton::setText(const QString& text) {
 QString TarnPushButton::displayText() const {
     const QFontMetrics fm(UiContext::current().font());
     const int room = (verticalText_ ? height() : width()) - 2 * kTextMargin;
-    return fm.elidedText(text_, Qt::ElideRight, qMax(0, room));
+    return fm.elidedText(QPushButton::text(), Qt::ElideRight, qMax(0, room));
 }
 
 void TarnPushButton::setSelectable(bool selectable) {
@@ -163,7 +162,7 @@ void TarnPushButton::paintEvent(QPaintEvent*) {
         p.drawPixmap(
             QRect(QPoint(r.center().x() - s.width() / 2 + 1, r.center().y() - s.height() / 2 + 1), s), icon_);
     }
-    if (text_.isEmpty()) return;
+    if (QPushButton::text().isEmpty()) return;
 
     p.setFont(ui.font());
     p.setPen(textColours_[state_]);

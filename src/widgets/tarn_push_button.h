@@ -22,9 +22,9 @@ public:
     explicit TarnPushButton(const QStringList& imagePaths, QWidget* parent = nullptr,
                             const QString& iconPath = QString());
 
-    // Caption; also becomes the tool tip.
+    // Caption; also becomes the tool tip. (A caption set through the base class is drawn too,
+    // without the tool tip.)
     void setText(const QString& text);
-    QString text() const { return text_; }
     // The caption as painted: elided on the right when the button is too narrow.
     QString displayText() const;
 
@@ -75,7 +75,6 @@ private:
 
     QVector<QPixmap> images_;
     QPixmap icon_;
-    QString text_;
     std::array<QColor, 4> textColours_;
     int state_ = Normal;
     bool selectable_ = false;
