@@ -122,7 +122,8 @@ public:
     uint8_t linkMode() const { return linkMode_.load(); }
     void setLinkMode(uint8_t mode) { linkMode_.store(mode); }
 
-    // Exclusive use of the command handle (cable preferred). handle() is null when none is open.
+    // Exclusive use of the command handle (cable preferred) for as long as the object lives;
+    // handle() is null when none is open. Keep it short: transactions wait for it.
     class CommandAccess {
     public:
         HidHandle* handle() const { return handle_; }
@@ -139,7 +140,8 @@ public:
     Pacer& pacer() const { return pacer_; }
     HidBackend& backend() const { return backend_; }
 
-    // The transaction's step-by-step trace (discarded unless a hook is set).
+    // The transaction's step-by-step trace (discarded unless a hook is set). Set it before any
+    // thread sends commands; it is called with the link's lock held.
     using TraceHook = std::function<void(const QString&)>;
     void setTraceHook(TraceHook hook) { trace_ = std::move(hook); }
 

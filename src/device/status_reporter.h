@@ -14,6 +14,7 @@ class TarnGetBatteryThread;
 // signals once; start() and stop() may be called from the GUI thread and from the write thread.
 // stop() waits until the running pass has ended and deletes the thread object, so a profile
 // write that follows never shares the command handle with it and no stopped thread leaks.
+// Never call stop() while holding DeviceLink::lockCommand(): the pass being waited for needs it.
 class StatusReporter : public QObject {
     Q_OBJECT
 public:
