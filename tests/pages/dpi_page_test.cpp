@@ -227,7 +227,9 @@ TEST_F(DpiPage, ClickingARowOrItsRadioSetsTheActiveStage) {
     TarnDPIWindow page;
     page.setProfile(p, 3327);
     page.show();
-    const QColor theme = UiContext::current().theme;
+    // The active row is drawn in the theme colour (partly transparent).
+    QColor theme = UiContext::current().theme;
+    theme.setAlpha(TarnDPIWindow::kHighlightAlpha);
     EXPECT_EQ(page.row(1)->palette().color(QPalette::Window), theme);
     EXPECT_TRUE(page.radio(1)->isChecked());
 

@@ -129,11 +129,13 @@ void TarnDPIWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void TarnDPIWindow::highlight(int stage) {
-    const QColor theme = UiContext::current().theme;
+    // The theme colour, partly transparent, so the row's own theme-coloured slider stays readable.
+    QColor active = UiContext::current().theme;
+    active.setAlpha(kHighlightAlpha);
     for (int i = 0; i < kDpiStageSlots; ++i) {
         TarnSingleDPI* r = rows_[static_cast<size_t>(i)];
         QPalette pal = palette();
-        pal.setColor(QPalette::Window, i == stage ? theme : QColor(40, 40, 40, 0));
+        pal.setColor(QPalette::Window, i == stage ? active : QColor(40, 40, 40, 0));
         r->setPalette(pal);
     }
     if (stage >= 0 && stage < kDpiStageSlots) {

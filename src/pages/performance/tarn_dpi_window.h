@@ -19,6 +19,9 @@ class TarnDPIWindow : public QWidget {
     Q_OBJECT
 
 public:
+    // Opacity of the active row's theme-coloured background.
+    static constexpr int kHighlightAlpha = 110;
+
     explicit TarnDPIWindow(QWidget* parent = nullptr);
 
     // The product facts the rows depend on: its name (sensor 3327 ranges), the descriptor's

@@ -20,16 +20,22 @@ TarnPointSpeed::TarnPointSpeed(MouseProfile* profile, QWidget* parent)
       spin_(new QSpinBox(this)) {
     setObjectName(QStringLiteral("TarnPointSpeed"));
     setAttribute(Qt::WA_StyledBackground, true);
-    setStyleSheet(QStringLiteral("background-color: rgba(33,35,35,0.5)"));
+    // The page only: without the selector every child label would paint the tint again.
+    setStyleSheet(QStringLiteral("#TarnPointSpeed{background-color: rgba(33,35,35,0.5)}"));
     slider_->setRange(kMinimum, kMaximum);
     slider_->setSingleStep(1);
     slider_->setPageStep(1);
     slider_->setTickPosition(QSlider::NoTicks);
     spin_->setRange(kMinimum, kMaximum);
     spin_->setSingleStep(1);
-    spin_->setStyleSheet(
-        QStringLiteral("QSpinBox{color:white;background-color:rgb(30,30,30);"
-                       "border:1px solid rgb(90,90,90);}"));
+    spin_->setStyleSheet(QStringLiteral(
+        "QSpinBox{color:white;background-color:rgb(30,30,30);border:1px solid "
+        "rgb(90,90,90);padding-left:4px;}"
+        "QSpinBox::up-button,QSpinBox::down-button{width:16px;background:rgb(60,60,60);border:none;}"
+        "QSpinBox::up-arrow{width:0;height:0;border-left:4px solid rgb(60,60,60);"
+        "border-right:4px solid rgb(60,60,60);border-bottom:5px solid white;}"
+        "QSpinBox::down-arrow{width:0;height:0;border-left:4px solid rgb(60,60,60);"
+        "border-right:4px solid rgb(60,60,60);border-top:5px solid white;}"));
     speedValue_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(slider_, &QSlider::valueChanged, this, &TarnPointSpeed::onSliderValue);
     connect(spin_, qOverload<int>(&QSpinBox::valueChanged), this, &TarnPointSpeed::sValueChangedSlot);

@@ -53,8 +53,15 @@ TarnReportRate::TarnReportRate(QWidget* parent)
     group_->setExclusive(true);
     radios_[1]->setChecked(true);
     const UiContext& ui = UiContext::current();
-    radios_[0]->setStyleSheet(QStringLiteral("QRadioButton{color:white;background:transparent;}"));
-    radios_[1]->setStyleSheet(radios_[0]->styleSheet());
+    const QString radioSheet =
+        QStringLiteral(
+            "QRadioButton{color:white;background:transparent;spacing:6px;}"
+            "QRadioButton::indicator{width:%3px;height:%3px;}"
+            "QRadioButton::indicator:unchecked{image:url(%1);}"
+            "QRadioButton::indicator:checked{image:url(%2);}")
+            .arg(ui.skinPath(QStringLiteral("DPI-OFF.png")), ui.skinPath(QStringLiteral("DPI-ON.png")))
+            .arg(ui.scaled(14));
+    for (QRadioButton* r : radios_) r->setStyleSheet(radioSheet);
     picture_->setPixmap(QPixmap(ui.skinPath(QStringLiteral("rate.png"))));
     picture_->setScaledContents(true);
     retranslate();
