@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QLoggingCategory>
 
 #include "app/app_services.h"
 #include "app/mousecfg_widget.h"
@@ -17,6 +18,8 @@ int main(int argc, char* argv[]) {
     // lets QT_AUTO_SCREEN_SCALE_FACTOR scale the window a second time.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    // Debug output stays off unless asked for: QT_LOGGING_RULES="mousecfg.*.debug=true".
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     // The window lives on in the tray when it is closed; only the tray's quit ends the program.

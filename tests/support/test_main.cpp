@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 // LeakSanitizer: Qt's offscreen platform plugin creates its screen and cursor with the
 // application object and never frees them. Built into every test executable (the test list run
@@ -19,6 +20,8 @@ extern "C" const char* __lsan_default_suppressions() {
 // can use QSettings/QColor and widget tests can create real widgets.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Quiet unless QT_LOGGING_RULES asks for the program's debug lines.
+    QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
