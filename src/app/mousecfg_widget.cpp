@@ -134,7 +134,9 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     createTray();
     retranslate();
 
-    // 16. Gauge at its start values until the first report, then the connection state.
+    // 16. Gauge at its start values until the first report (100 with a cable, so the connection
+    // state is worked out first), then the connection state.
+    applyConnectionState();
     slotRefreshBatteryStatus(0, 1, 1);
     applyConnectionState();
 
@@ -339,7 +341,9 @@ void MousecfgWidget::takeBackPageValues() {
 }
 
 void MousecfgWidget::showOnScreen(const QString& text) {
-    lastOsdText_ = text;
+    constexpr int kKept = 16;
+    osdTexts_.append(text);
+    if (osdTexts_.size() > kKept) osdTexts_.removeFirst();
     qCDebug(lcApp).noquote() << "OSD:" << text;
 }
 

@@ -59,7 +59,8 @@ public:
     bool mouseOff() const { return mouseOff_.load(); }
     bool warningShown() const { return warningShown_; }
     int lastBatteryLevel() const { return lastBatteryLevel_; }
-    QString lastOsdText() const { return lastOsdText_; }
+    // The latest texts sent to the on-screen display, oldest first.
+    const QStringList& osdTexts() const { return osdTexts_; }
     ConfigState& workingState() { return workingState_; }
     ConfigState& storedState() { return storedState_; }
 
@@ -220,7 +221,7 @@ private:
     std::array<int, 5> markerSelection_{};
     int currentTab_ = TabLighting;
     uint8_t liftValue_ = 0;
-    QString lastOsdText_;
+    QStringList osdTexts_;
 
     TarnPushButton* close_ = nullptr;
     TarnPushButton* minimise_ = nullptr;

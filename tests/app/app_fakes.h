@@ -105,10 +105,21 @@ public:
         writers_.clear();
         log_.clear();
     }
-    void record() {
+    // Runs in the writing thread before every frame is passed on.
+    using WriteHook = std::function<void(const uint8_t* frame)>;
+    void setBeforeWrite(WriteHook hook) {
         std::lock_guard<std::mutex> lock(mutex_);
-        writers_.insert(QThread::currentThread());
-        log_.push_back(QThread::currentThread());
+        hook_ = std::move(hook);
+    }
+    void record(const uint8_t* frame) {
+        WriteHook hook;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            writers_.insert(QThread::currentThread());
+            log_.push_back(QThread::currentThread());
+            hook = hook_;
+        }
+        if (hook) hook(frame);
     }
 
 private:
@@ -116,6 +127,7 @@ private:
     mutable std::mutex mutex_;
     std::set<QThread*> writers_;
     std::vector<QThread*> log_;
+    WriteHook hook_;
 };
 
 class RecordingHandle : public HidHandle {
@@ -123,7 +135,7 @@ public:
     RecordingHandle(std::unique_ptr<HidHandle> inner, ThreadRecordingBackend& owner)
         : inner_(std::move(inner)), owner_(owner) {}
     int write(const uint8_t* data, size_t length) override {
-        owner_.record();
+        owner_.record(data);
         return inner_->write(data, length);
     }
     int readTimeout(uint8_t* data, size_t length, int milliseconds) override {
