@@ -273,6 +273,7 @@ void MousecfgWidget::layoutControls() {
     logoFont.setBold(true);
     logoFont.setPixelSize(metrics::scaled(22, f));
     logo_->setFont(logoFont);
+    fitText(logo_);
     fitText(versionLabel_);
 }
 
@@ -285,6 +286,7 @@ void MousecfgWidget::retranslate() {
     fitText(versionLabel_);
     const QString model = appsettings::loadModel(services_.paths);
     logo_->setText(model.isEmpty() ? appsettings::loadCurrentProductName(services_.paths) : model);
+    fitText(logo_);
     nameEdit_->setToolTip(tr("Press Enter To Apply"));
     nameLabel_->setText(tr("NAME"));
     reset_->setText(tr("RESET"));

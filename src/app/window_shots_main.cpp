@@ -10,6 +10,7 @@
 #include "app/app_services.h"
 #include "app/mousecfg_widget.h"
 #include "app/scheduler.h"
+#include "app/tarn_process_dialog.h"
 #include "device/device_link.h"
 #include "device/pacer.h"
 #include "device/profile_writer.h"
@@ -111,6 +112,18 @@ int main(int argc, char* argv[]) {
                         : 1;
             }
             window.switchPage(MousecfgWidget::TabLighting);
+            {
+                TarnProcessDialog progress(&window);
+                progress.move(window.geometry().center() - progress.rect().center());
+                progress.show();
+                settle();
+                QPixmap canvas = window.grab();
+                QPainter p(&canvas);
+                p.drawPixmap(progress.frameGeometry().topLeft() - window.geometry().topLeft(),
+                             progress.grab());
+                p.end();
+                failures += save(canvas, out, tag + QStringLiteral("_apply_progress.png")) ? 0 : 1;
+            }
             window.slotRefreshBatteryStatus(0, 0, 0);
             settle();
             failures += save(window.grab(), out, tag + QStringLiteral("_mouse_off.png")) ? 0 : 1;
