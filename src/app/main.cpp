@@ -6,6 +6,7 @@
 
 #include "app/app_services.h"
 #include "app/mousecfg_widget.h"
+#include "app/startup_probe.h"
 #include "platform/single_instance.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     {
         AppRuntime runtime(paths, simulate);
         MousecfgWidget window(runtime.services());
+        installStartupProbe(&window);
         if (window.connectedMice() != 0) {
             window.setWindowOpacity(1.0);
             window.show();

@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace mousecfg {
+
+// For the start-up timing script: when MOUSECFG_STARTUP_PROBE is set, the first paint of
+// `window` prints "shown_ns=<wall clock, ns> rss_kb=<resident memory>" on stdout and ends the
+// program. Without the variable it does nothing.
+void installStartupProbe(QWidget* window);
+
+}  // namespace mousecfg
