@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QMovie>
 #include <QSemaphore>
@@ -10,8 +11,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "app/performance_pages.h"
 #include "app/tarn_process_dialog.h"
 #include "device/command_frame.h"
+#include "pages/performance/tarn_dpi_window.h"
+#include "pages/performance/tarn_point_speed.h"
 #include "sim/memory_decoder.h"
 #include "storage/app_settings.h"
 #include "storage/profile_files.h"
@@ -20,6 +24,7 @@
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_processbar.h"
 #include "widgets/tarn_push_button.h"
+#include "widgets/tarn_slider.h"
 #include "window_rig.h"
 
 using namespace mousecfg;
