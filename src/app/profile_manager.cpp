@@ -105,6 +105,11 @@ bool ProfileManager::libraryExists(const QString& name) const {
     return file.isEmpty() || QFileInfo::exists(file);
 }
 
+bool ProfileManager::libraryUsable() const {
+    // No (or no usable) current product: there is no library folder to work in.
+    return Paths::isSafeFileName(product());
+}
+
 void ProfileManager::loadFromLibrary(const QString& name) {
     const QString file = libraryFile(name);
     if (file.isEmpty()) return;
@@ -145,6 +150,7 @@ ProfileResult ProfileManager::chooseLibraryProfile(const QString& name) {
 }
 
 ProfileResult ProfileManager::add() {
+    if (!libraryUsable()) return ProfileResult::Refused;
     const QString name =
         profilenames::firstFreeProfileName([this](const QString& n) { return libraryExists(n); });
     if (name.isEmpty()) return ProfileResult::Refused;
@@ -169,6 +175,7 @@ ProfileResult ProfileManager::add() {
 }
 
 ProfileResult ProfileManager::copy() {
+    if (!libraryUsable()) return ProfileResult::Refused;
     const QString source = currentName();
     if (!Paths::isSafeFileName(source)) {
         warn(kBadName);

@@ -85,6 +85,7 @@ private:
     void warn(const char* text);
     bool confirm(const char* text);
     bool libraryExists(const QString& name) const;
+    bool libraryUsable() const;
     void loadFromLibrary(const QString& name);
     void saveLibrary(const QStringList& list) const;
 

@@ -395,6 +395,17 @@ TEST_F(ProfileOps, ExportStampsTheProductAndImportChecksIt) {
     EXPECT_EQ(writes.size(), 1u);
 }
 
+TEST_F(ProfileOps, WithoutACurrentProductNoLibraryFileIsMade) {
+    for (const char* product : {"", "..", "a/b"}) {
+        appsettings::saveCurrentProductName(paths(), QString::fromLatin1(product));
+        const Snapshot before = snapshot();
+        EXPECT_EQ(manager->add(), ProfileResult::Refused) << product;
+        EXPECT_EQ(manager->copy(), ProfileResult::Refused) << product;
+        EXPECT_TRUE(snapshot() == before) << product;
+        EXPECT_FALSE(QFile::exists(data.path(QStringLiteral("Configs/Profile 1.prof"))));
+    }
+}
+
 TEST_F(ProfileOps, SaveAndLoadConfiguration) {
     const QString conf = data.path(QStringLiteral("mine.conf"));
     dialogs.file = conf;
