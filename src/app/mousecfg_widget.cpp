@@ -69,7 +69,7 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     // 5. Hot-plug notifications and the frameless flag.
     if (services_.hotplug) {
         connect(services_.hotplug, &HotplugService::deviceEvent, this,
-                [this](const HotplugEvent& e) { monitor_.handleEvent(e); });
+                [this](const HotplugEvent& e) { onDeviceEvent(e); });
         if (!services_.hotplug->start()) qCDebug(lcApp) << "注册失败";
     }
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);

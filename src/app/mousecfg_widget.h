@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
 
 #include "app/app_services.h"
 #include "app/connection_monitor.h"
@@ -161,6 +162,7 @@ private:
     void showCurrentSlotName();
 
     // Actions.
+    void onDeviceEvent(const HotplugEvent& event);
     void onButtonClicked();
     void onTabPressed(TarnPushButton* tab);
     void onMarkerClicked(TarnPushButton* marker);
@@ -222,6 +224,10 @@ private:
     int currentTab_ = TabLighting;
     uint8_t liftValue_ = 0;
     QStringList osdTexts_;
+    // A write thread runs: status reports and device changes wait until it is done.
+    bool writing_ = false;
+    std::optional<std::array<quint8, 4>> pendingStatus_;
+    QVector<HotplugEvent> pendingEvents_;
 
     TarnPushButton* close_ = nullptr;
     TarnPushButton* minimise_ = nullptr;

@@ -2,6 +2,7 @@
 // the missing-mouse warning and the write flow.
 #include <QLabel>
 #include <QLineEdit>
+#include <utility>
 
 #include "app/app_log.h"
 #include "app/apply_flow.h"
@@ -63,6 +64,11 @@ void MousecfgWidget::slotRefreshBatteryStatus(quint8 iCharge, quint8 iLowByte, q
 
 void MousecfgWidget::slotRefreshStatus(quint8 iProfile, quint8 iDPI, quint8 iRate, quint8 iMode) {
     Q_UNUSED(iMode);
+    if (writing_) {
+        // The write thread owns the profile sets until it is done; the last report waits.
+        pendingStatus_ = {iProfile, iDPI, iRate, iMode};
+        return;
+    }
     if (iProfile != currentProfileIndex(workingState_)) slotRefreshProfile(iProfile);
     if (iDPI != currentProfile(workingState_).dpi) slotRefreshDPIStage(iDPI);
     if (iRate != currentProfile(workingState_).pollrate) slotRefreshRate(iRate);
@@ -166,12 +172,28 @@ void MousecfgWidget::slot_show_mousename(QAction* action) {
     monitor_.switchToMouse(action->text());
 }
 
+void MousecfgWidget::onDeviceEvent(const HotplugEvent& event) {
+    // Closing or reopening the device and reloading the profile sets wait for a running write.
+    if (writing_)
+        pendingEvents_.append(event);
+    else
+        monitor_.handleEvent(event);
+}
+
 void MousecfgWidget::slotWarnClose() {
+    if (writing_) {
+        scheduleWarnClose();
+        return;
+    }
     monitor_.reopenAfterWarning();
     onMarkerClicked(frontMarkers_[0]);
 }
 
 void MousecfgWidget::slotWarning() {
+    if (writing_) {
+        scheduleWarning();
+        return;
+    }
     showWindowOrWarn();
 }
 
@@ -207,7 +229,14 @@ int MousecfgWidget::messageBox(int kind, const QString& text) {
 
 int MousecfgWidget::runWriteFlow(bool writeAll) {
     ApplyJobInput input{services_.paths, services_.writer, &workingState_, &storedState_, &mouseOff_};
+    writing_ = true;
     const quint8 result = runApplyFlow(this, makeApplyJob(input), writeAll);
+    writing_ = false;
+    // What arrived during the write, in order: device changes first, then the last status.
+    const QVector<HotplugEvent> events = std::exchange(pendingEvents_, {});
+    for (const HotplugEvent& e : events) monitor_.handleEvent(e);
+    if (const std::optional<std::array<quint8, 4>> s = std::exchange(pendingStatus_, std::nullopt))
+        slotRefreshStatus((*s)[0], (*s)[1], (*s)[2], (*s)[3]);
     if (result == kApplyMouseOff)
         messageBox(TarnMessageBox::Question, tr("Mouse is sleeping or not connected."));
     else if (result != 0)

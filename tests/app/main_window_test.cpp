@@ -328,6 +328,12 @@ TEST(MainWindow, ApplyWritesTheEditOffTheGuiThreadWhileTheDialogAnimates) {
         EXPECT_TRUE(dialog->movie()->isValid());
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog->isVisible()) << "the write cannot be walked away from";
+        // A report and a plug-in arriving now wait until the write thread has let go of the sets.
+        const MouseProfile& record = currentProfile(w.workingState());
+        w.slotRefreshStatus(3, record.dpi, record.pollrate, 0);
+        rig.plug(kCable, true);
+        EXPECT_EQ(currentProfileIndex(w.workingState()), slot);
+        EXPECT_FALSE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
         rig.backend.setBeforeWrite(nullptr);
         release.release(1000);
     });
@@ -340,8 +346,11 @@ TEST(MainWindow, ApplyWritesTheEditOffTheGuiThreadWhileTheDialogAnimates) {
     const auto g = simdecode::decodeGlobalSettings(rig.mouse.section(command::kGlobalSettings));
     EXPECT_EQ(g.scrollSpeed[static_cast<size_t>(slot)], speed);
     EXPECT_TRUE(w.storedState() == w.workingState());
-    EXPECT_EQ(appsettings::loadDiff(rig.paths), 0);
     EXPECT_TRUE(rig.mouse.framesWithCommand(command::kButtonTable).empty()) << "only the changed part";
+    EXPECT_EQ(appsettings::loadDiff(rig.paths), 1) << "set again by the cable that came during the write";
+    EXPECT_EQ(currentProfileIndex(w.workingState()), 3) << "the report held back during the write";
+    EXPECT_TRUE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
+    EXPECT_EQ(w.connectionState(), MousecfgWidget::CableAndReceiver);
 }
 
 TEST(MainWindow, ApplyWhileTheMouseIsOffSavesButSendsNothing) {
