@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdlib>
 
+#include "device/report_rate.h"
+
 namespace mousecfg::metrics {
 
 int scaleLevelForRatio(double ratio) {
@@ -52,19 +54,6 @@ int batteryLevel(int millivolts, int fullThreshold) {
     return 10;
 }
 
-QString rateText(int code) {
-    switch (code) {
-        case 8:
-            return QStringLiteral("125 HZ");
-        case 4:
-            return QStringLiteral("250 HZ");
-        case 2:
-            return QStringLiteral("500 HZ");
-        case 1:
-            return QStringLiteral("1000 HZ");
-        default:
-            return QString();
-    }
-}
+QString rateText(int code) { return reportRateText(code); }
 
 }  // namespace mousecfg::metrics

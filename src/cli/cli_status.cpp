@@ -2,6 +2,7 @@
 #include "device/dpi_scale.h"
 #include "device/status_query.h"
 #include "storage/app_settings.h"
+#include "device/report_rate.h"
 #include "storage/config_state.h"
 #include "storage/settings_file.h"
 
@@ -10,18 +11,8 @@ namespace mousecfg {
 namespace {
 
 QString rateText(uint8_t code) {
-    switch (code) {
-        case 8:
-            return QStringLiteral("125 Hz");
-        case 4:
-            return QStringLiteral("250 Hz");
-        case 2:
-            return QStringLiteral("500 Hz");
-        case 1:
-            return QStringLiteral("1000 Hz");
-        default:
-            return QStringLiteral("unknown (code %1)").arg(code);
-    }
+    const int hz = reportRateHz(code);
+    return hz ? QStringLiteral("%1 Hz").arg(hz) : QStringLiteral("unknown (code %1)").arg(code);
 }
 
 // The DPI of stage `stage` of profile `profile` in the saved settings; 0 when not known.

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "device/report_rate.h"
 #include "pages/performance/performance_log.h"
 #include "widgets/tarn_action.h"
 #include "widgets/tarn_label.h"
@@ -14,20 +15,7 @@
 
 namespace mousecfg {
 
-QString TarnReportRate::rateText(int code) {
-    switch (code) {
-        case 8:
-            return QStringLiteral("125 HZ");
-        case 4:
-            return QStringLiteral("250 HZ");
-        case 2:
-            return QStringLiteral("500 HZ");
-        case 1:
-            return QStringLiteral("1000 HZ");
-        default:
-            return QString();
-    }
-}
+QString TarnReportRate::rateText(int code) { return reportRateText(code); }
 
 TarnReportRate::TarnReportRate(QWidget* parent)
     : QWidget(parent),
