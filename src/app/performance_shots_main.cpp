@@ -1,96 +1,24 @@
 // mousecfg-performance-shots: draws the main window's DPI tab for every kind of sensor range and
 // the message boxes of the profile bar, against the simulated mouse, and saves PNGs of them.
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QDir>
-#include <QPainter>
 #include <QSettings>
-#include <QTimer>
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 
-#include "app/app_services.h"
 #include "app/mousecfg_widget.h"
 #include "app/performance_pages.h"
 #include "app/profile_manager.h"
-#include "app/scheduler.h"
-#include "device/device_link.h"
-#include "device/pacer.h"
-#include "device/profile_writer.h"
-#include "device/status_reporter.h"
+#include "app/shot_support.h"
 #include "pages/performance/dpi_ranges.h"
 #include "pages/performance/tarn_dpi_window.h"
-#include "sim/simulated_mouse.h"
-#include "storage/languages.h"
-#include "widgets/tarn_message_box.h"
 
 using namespace mousecfg;
 
 namespace {
 
-class NoScheduler : public Scheduler {
-public:
-    void singleShot(int, QObject*, std::function<void()>) override {}
-};
-
-struct Rig {
-    explicit Rig(const Paths& paths) : link(mouse, pacer), status(link, pacer), writer(link, paths, &status) {
-        services.paths = paths;
-        services.simulated = true;
-        services.backend = &mouse;
-        services.pacer = &pacer;
-        services.link = &link;
-        services.status = &status;
-        services.writer = &writer;
-        services.scheduler = &scheduler;
-        services.logicalDpi = [] { return 96.0; };
-    }
-    SimulatedMouse mouse;
-    SleepPacer pacer;
-    DeviceLink link;
-    StatusReporter status;
-    ProfileWriter writer;
-    NoScheduler scheduler;
-    AppServices services;
-};
-
-void settle() {
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-}
-
-bool save(const QPixmap& p, const QString& dir, const QString& name) {
-    const QString file = dir + QLatin1Char('/') + name;
-    if (!p.save(file)) {
-        std::fprintf(stderr, "could not write %s\n", qPrintable(file));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(file));
-    return true;
-}
-
 void setIni(const QString& file, const QString& key, const QVariant& value) {
     QSettings s(file, QSettings::IniFormat);
     s.setValue(key, value);
-}
-
-// Grabs the window with the modal box that `open` brings up drawn over it.
-bool shootBox(MousecfgWidget& window, const std::function<void()>& open, const QString& dir,
-              const QString& name) {
-    bool ok = false;
-    QTimer::singleShot(0, &window, [&] {
-        settle();
-        auto* box = qobject_cast<TarnMessageBox*>(QApplication::activeModalWidget());
-        QPixmap canvas = window.grab();
-        if (box) {
-            QPainter p(&canvas);
-            p.drawPixmap(box->frameGeometry().topLeft() - window.geometry().topLeft(), box->grab());
-            box->reject();
-        }
-        ok = box && save(canvas, dir, name);
-    });
-    open();
-    return ok;
 }
 
 }  // namespace
@@ -98,21 +26,10 @@ bool shootBox(MousecfgWidget& window, const std::function<void()>& open, const Q
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QApplication app(argc, argv);
-    QCommandLineParser parser;
-    QCommandLineOption dataDir(QStringLiteral("data-dir"), QStringLiteral("data folder"),
-                               QStringLiteral("dir"));
-    QCommandLineOption shots(QStringLiteral("shots"), QStringLiteral("output folder"), QStringLiteral("dir"));
-    QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("language index"), QStringLiteral("n"),
-                            QStringLiteral("0"));
-    parser.addOptions({dataDir, shots, lang});
-    parser.addHelpOption();
-    parser.process(app);
-
-    const Paths paths = Paths::forProgram(QCoreApplication::applicationDirPath(), parser.value(dataDir));
-    const QString out = parser.value(shots).isEmpty() ? QStringLiteral("shots") : parser.value(shots);
-    QDir().mkpath(out);
-    const int language = parser.value(lang).toInt();
-    languages::saveLanguageId(paths, language);
+    const shots::Options options = shots::parseOptions();
+    const Paths& paths = options.paths;
+    const QString& out = options.outDir;
+    const int language = options.language;
     const QString prefix = QStringLiteral("dpi_lang%1").arg(language);
 
     // One sensor of every kind of range: where the codes start, whether the rows offer
@@ -133,10 +50,10 @@ int main(int argc, char* argv[]) {
     for (const Shot& s : kShots) {
         setIni(paths.configFile(), QStringLiteral("MouseSenSor/1"), s.sensor);
         setIni(paths.descriptorFile(), QStringLiteral("PROFILE/33254"), s.extended ? 1 : 0);
-        Rig rig(paths);
+        shots::Rig rig(paths, true, 96.0);
         MousecfgWidget window(rig.services);
         window.show();
-        settle();
+        shots::settle();
         rig.status.stop();
         window.switchPage(MousecfgWidget::TabDpi);
         TarnDPIWindow* dpi = window.performancePages()->dpi();
@@ -159,27 +76,28 @@ int main(int argc, char* argv[]) {
         p.dpiStages[1].y = std::min<uint32_t>(p.dpiStages[1].x * 3, static_cast<uint32_t>(range->maxCode));
         dpi->setProfile(p, s.sensor);
         dpi->setActiveStage(2);
-        settle();
+        shots::settle();
         failures +=
-            save(window.grab(), out, prefix + QStringLiteral("_%1.png").arg(QLatin1String(s.tag))) ? 0 : 1;
+            shots::save(window.grab(), out, prefix + QStringLiteral("_%1.png").arg(QLatin1String(s.tag))) ? 0
+                                                                                                          : 1;
     }
     setIni(paths.configFile(), QStringLiteral("MouseSenSor/1"), 3327);
     setIni(paths.descriptorFile(), QStringLiteral("PROFILE/33254"), 0);
 
     // The profile bar's messages: a refusal and a question.
     {
-        Rig rig(paths);
+        shots::Rig rig(paths, true, 96.0);
         MousecfgWidget window(rig.services);
         window.show();
-        settle();
+        shots::settle();
         rig.status.stop();
         ProfileManager& profiles = window.profiles();
-        failures += shootBox(
+        failures += shots::shootModalBox(
                         window, [&] { profiles.remove(QStringLiteral("Profile 1")); }, out,
                         QStringLiteral("profile_lang%1_default_refused.png").arg(language))
                         ? 0
                         : 1;
-        failures += shootBox(
+        failures += shots::shootModalBox(
                         window, [&] { profiles.resetAll(); }, out,
                         QStringLiteral("profile_lang%1_reset_all.png").arg(language))
                         ? 0
