@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QMovie>
+#include <QScopeGuard>
 #include <QSemaphore>
 #include <QSettings>
 #include <QSignalSpy>
@@ -321,7 +322,12 @@ TEST(MainWindow, ApplyWritesTheEditOffTheGuiThreadWhileTheDialogAnimates) {
     });
     bool looked = false;
     auto watch = test::onModal<TarnProcessDialog>([&](TarnProcessDialog* dialog) {
-        ASSERT_TRUE(reached.tryAcquire(1, 10000));  // the worker is in the middle of the write
+        // However this ends, the write thread is let go, so a failure cannot hang the test.
+        const auto letGo = qScopeGuard([&] {
+            rig.backend.setBeforeWrite(nullptr);
+            release.release(1000);
+        });
+        ASSERT_TRUE(reached.tryAcquire(1, 60000));  // the worker is in the middle of the write
         looked = true;
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(dialog->movie()->state(), QMovie::Running);
@@ -334,8 +340,6 @@ TEST(MainWindow, ApplyWritesTheEditOffTheGuiThreadWhileTheDialogAnimates) {
         rig.plug(kCable, true);
         EXPECT_EQ(currentProfileIndex(w.workingState()), slot);
         EXPECT_FALSE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
-        rig.backend.setBeforeWrite(nullptr);
-        release.release(1000);
     });
     rig.backend.clear();
     EXPECT_EQ(applyAndAnswer(rig), QString());
