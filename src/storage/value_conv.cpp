@@ -8,7 +8,7 @@ namespace mousecfg::conv {
 namespace {
 
 // A cut or altered "@Variant(...)" can decode to a QColor whose spec is no QColor::Spec at all;
-// even copying such a colour loads an out-of-range enum. The spec is therefore checked on the
+// even copying such a colour loads an out-of-range enum. The colour spec is therefore checked on the
 // variant's serialised form (type, null flag, then the colour with its spec byte first) before
 // the colour is taken out of the variant.
 bool colourSpecInRange(const QVariant& v) {
