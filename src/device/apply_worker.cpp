@@ -19,7 +19,7 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
     if (appsettings::loadDiff(paths) == 1 || writeAll) mask = change::kAll;
     if (mask == change::kNone) return outcome;
 
-    saveConfigState(paths, working);
+    // The working set was saved above and has not changed since: no second save before the write.
     outcome.mask = mask;
     outcome.result = writer.WriteProfileSet(working, mask);
     stored = working;
