@@ -54,6 +54,8 @@ int batteryLevel(int millivolts, int fullThreshold) {
     return 10;
 }
 
-QString rateText(int code) { return reportRateText(code); }
+QString rateText(int code) {
+    return reportRateText(code);
+}
 
 }  // namespace mousecfg::metrics

@@ -11,9 +11,10 @@ const std::vector<CliCommand>& cliCommands() {
          &runStatusCommand},
         {"apply", "write the saved settings to the mouse (only what changed unless --all)", &addApplyOptions,
          &runApplyCommand},
-        {"frames", "dry run: the frames writing the saved settings would send, one per line", &addFramesOptions,
-         &runFramesCommand},
-        {"export", "write the saved settings to a settings file (*.conf)", &addFileArgument, &runExportCommand},
+        {"frames", "dry run: the frames writing the saved settings would send, one per line",
+         &addFramesOptions, &runFramesCommand},
+        {"export", "write the saved settings to a settings file (*.conf)", &addFileArgument,
+         &runExportCommand},
         {"import", "load a settings file of this product and write it to the mouse", &addFileArgument,
          &runImportCommand},
     };

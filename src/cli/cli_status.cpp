@@ -1,8 +1,8 @@
 #include "cli/cli_command.h"
 #include "device/dpi_scale.h"
+#include "device/report_rate.h"
 #include "device/status_query.h"
 #include "storage/app_settings.h"
-#include "device/report_rate.h"
 #include "storage/config_state.h"
 #include "storage/settings_file.h"
 

@@ -92,8 +92,7 @@ QVector<HotplugEvent> hidrawUeventToEvents(const QString& action, const QString&
                                            int interfaceNumber);
 
 // Picks the udev monitor where it works, else polling with the given lister.
-std::unique_ptr<HotplugService> makeHotplugService(InterfaceLister fallbackLister,
-                                                   QObject* parent = nullptr);
+std::unique_ptr<HotplugService> makeHotplugService(InterfaceLister fallbackLister, QObject* parent = nullptr);
 
 }  // namespace mousecfg
 

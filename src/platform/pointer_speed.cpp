@@ -49,7 +49,8 @@ GsettingsPointerSpeed::GsettingsPointerSpeed(CommandRunner run) : run_(std::move
 
 bool GsettingsPointerSpeed::available() {
     bool ok = false;
-    const QByteArray out = run_(QStringLiteral("gsettings"), {QStringLiteral("writable"), kSchema, kKey}, &ok);
+    const QByteArray out =
+        run_(QStringLiteral("gsettings"), {QStringLiteral("writable"), kSchema, kKey}, &ok);
     return ok && out.trimmed() == "true";
 }
 

@@ -17,8 +17,7 @@ QString SingleInstance::lockFilePath(const QString& productName) {
     // The product name may hold anything; a hash keeps the file name safe and the mapping 1:1.
     const QByteArray hash =
         QCryptographicHash::hash(mutexName(productName).toUtf8(), QCryptographicHash::Sha1).toHex();
-    return dir + QStringLiteral("/mousecfg-") + QString::fromLatin1(hash.left(16)) +
-           QStringLiteral(".lock");
+    return dir + QStringLiteral("/mousecfg-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".lock");
 }
 
 SingleInstance::SingleInstance(const QString& productName)

@@ -49,7 +49,8 @@ public:
             any = true;
         }
         XFlush(display_);
-        qCDebug(lcPointer) << "X11 libinput accel speed" << speed << "->" << value << (any ? "set" : "no pointer");
+        qCDebug(lcPointer) << "X11 libinput accel speed" << speed << "->" << value
+                           << (any ? "set" : "no pointer");
         return any;
     }
 
@@ -106,7 +107,9 @@ std::unique_ptr<PointerSpeedService> makeX11PointerSpeed() {
     return service;
 }
 #else
-std::unique_ptr<PointerSpeedService> makeX11PointerSpeed() { return nullptr; }
+std::unique_ptr<PointerSpeedService> makeX11PointerSpeed() {
+    return nullptr;
+}
 #endif
 
 }  // namespace mousecfg

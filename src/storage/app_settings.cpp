@@ -20,10 +20,18 @@ void write(const Paths& p, const QString& key, const QVariant& value) {
 
 }  // namespace
 
-int loadProfileId(const Paths& p) { return read(p, QStringLiteral("Config/ProfileID")).toInt(); }
-void saveProfileId(const Paths& p, int id) { write(p, QStringLiteral("Config/ProfileID"), id); }
-int loadDiff(const Paths& p) { return read(p, QStringLiteral("Config/Diff")).toInt(); }
-void saveDiff(const Paths& p, int diff) { write(p, QStringLiteral("Config/Diff"), diff); }
+int loadProfileId(const Paths& p) {
+    return read(p, QStringLiteral("Config/ProfileID")).toInt();
+}
+void saveProfileId(const Paths& p, int id) {
+    write(p, QStringLiteral("Config/ProfileID"), id);
+}
+int loadDiff(const Paths& p) {
+    return read(p, QStringLiteral("Config/Diff")).toInt();
+}
+void saveDiff(const Paths& p, int diff) {
+    write(p, QStringLiteral("Config/Diff"), diff);
+}
 
 QString loadCurrentProductName(const Paths& p) {
     return read(p, QStringLiteral("Config/CurrentProductName")).toString();
@@ -32,24 +40,35 @@ void saveCurrentProductName(const Paths& p, const QString& name) {
     write(p, QStringLiteral("Config/CurrentProductName"), name);
 }
 
-QString loadModel(const Paths& p) { return read(p, QStringLiteral("Config/Model")).toString(); }
-int loadThemeColourId(const Paths& p) { return read(p, QStringLiteral("Config/GColorID")).toInt(); }
+QString loadModel(const Paths& p) {
+    return read(p, QStringLiteral("Config/Model")).toString();
+}
+int loadThemeColourId(const Paths& p) {
+    return read(p, QStringLiteral("Config/GColorID")).toInt();
+}
 
 QColor themeColour(int id) {
-    static const QRgb table[] = {qRgb(255, 0, 0),     qRgb(0, 255, 0),   qRgb(0, 0, 255),
-                                 qRgb(219, 200, 182), qRgb(255, 0, 255), qRgb(0, 255, 255),
-                                 qRgb(255, 125, 0)};
+    static const QRgb table[] = {qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(0, 0, 255),  qRgb(219, 200, 182),
+                                 qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 125, 0)};
     constexpr int n = sizeof(table) / sizeof(table[0]);
     return QColor(table[(id >= 0 && id < n) ? id : 0]);
 }
-QColor loadThemeColour(const Paths& p) { return themeColour(loadThemeColourId(p)); }
+QColor loadThemeColour(const Paths& p) {
+    return themeColour(loadThemeColourId(p));
+}
 
-int loadBattery(const Paths& p) { return read(p, QStringLiteral("Config/Battery")).toInt(); }
-void saveBattery(const Paths& p, int percent) { write(p, QStringLiteral("Config/Battery"), percent); }
+int loadBattery(const Paths& p) {
+    return read(p, QStringLiteral("Config/Battery")).toInt();
+}
+void saveBattery(const Paths& p, int percent) {
+    write(p, QStringLiteral("Config/Battery"), percent);
+}
 int loadBatteryFull(const Paths& p) {
     return read(p, QStringLiteral("Config/BatteryFull"), 4200).toInt();
 }
-int loadSensorId(const Paths& p) { return read(p, QStringLiteral("MouseSenSor/1")).toInt(); }
+int loadSensorId(const Paths& p) {
+    return read(p, QStringLiteral("MouseSenSor/1")).toInt();
+}
 int loadLedVariant(const Paths& p) {
     QSettings s(p.configFile(), QSettings::IniFormat);
     const QString product = s.value(QStringLiteral("Config/CurrentProductName")).toString();

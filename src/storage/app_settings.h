@@ -24,9 +24,9 @@ QColor themeColour(int id);
 QColor loadThemeColour(const Paths& p);
 int loadBattery(const Paths& p);
 void saveBattery(const Paths& p, int percent);
-int loadBatteryFull(const Paths& p);  // default 4200 mV
-int loadSensorId(const Paths& p);     // "MouseSenSor/1"
-int loadLedVariant(const Paths& p);   // "MouseLEDMode/" + current product
+int loadBatteryFull(const Paths& p);        // default 4200 mV
+int loadSensorId(const Paths& p);           // "MouseSenSor/1"
+int loadLedVariant(const Paths& p);         // "MouseLEDMode/" + current product
 QString loadMouseListName(const Paths& p);  // "Mouse_List/0"
 
 // The macro list "MACRO_LIST/0" .. "MACRO_LIST/49".

@@ -48,8 +48,7 @@ Paths Paths::forProgram(const QString& installDir, const QString& dataDirOverrid
     }
     data = QDir(data).absolutePath();
     Paths paths(installDir, data);
-    if (isEmptyOrMissing(data) && QDir::cleanPath(data) != QDir::cleanPath(installDir))
-        paths.seedDataDir();
+    if (isEmptyOrMissing(data) && QDir::cleanPath(data) != QDir::cleanPath(installDir)) paths.seedDataDir();
     return paths;
 }
 
@@ -69,12 +68,24 @@ bool Paths::seedDataDir() const {
     return ok;
 }
 
-QString Paths::descriptorFile() const { return dataDir_ + QStringLiteral("/DefaultProfile.bin"); }
-QString Paths::configDir() const { return dataDir_ + QStringLiteral("/Configs"); }
-QString Paths::configFile() const { return configDir() + QStringLiteral("/Config.ini"); }
-QString Paths::langConfigFile() const { return configDir() + QStringLiteral("/LangConfig.ini"); }
-QString Paths::profileDir() const { return configDir() + QStringLiteral("/Profile"); }
-QString Paths::macroDir() const { return configDir() + QStringLiteral("/MacroDB"); }
+QString Paths::descriptorFile() const {
+    return dataDir_ + QStringLiteral("/DefaultProfile.bin");
+}
+QString Paths::configDir() const {
+    return dataDir_ + QStringLiteral("/Configs");
+}
+QString Paths::configFile() const {
+    return configDir() + QStringLiteral("/Config.ini");
+}
+QString Paths::langConfigFile() const {
+    return configDir() + QStringLiteral("/LangConfig.ini");
+}
+QString Paths::profileDir() const {
+    return configDir() + QStringLiteral("/Profile");
+}
+QString Paths::macroDir() const {
+    return configDir() + QStringLiteral("/MacroDB");
+}
 
 QString Paths::productDir(const QString& product) const {
     // An empty product name makes the per-product folder the configuration folder itself. A name
@@ -88,11 +99,15 @@ QString Paths::productConfigFile(const QString& product) const {
 QString Paths::productProfileDir(const QString& product) const {
     return productDir(product) + QStringLiteral("/Profile");
 }
-QString Paths::skinDir() const { return installDir_ + QStringLiteral("/skin"); }
+QString Paths::skinDir() const {
+    return installDir_ + QStringLiteral("/skin");
+}
 QString Paths::skinFile(const QString& relative) const {
     return skinDir() + QLatin1Char('/') + relative;
 }
-QString Paths::langDir() const { return installDir_ + QStringLiteral("/lang"); }
+QString Paths::langDir() const {
+    return installDir_ + QStringLiteral("/lang");
+}
 
 bool Paths::isSafeFileName(const QString& name) {
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;

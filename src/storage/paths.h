@@ -28,18 +28,18 @@ public:
     const QString& installDir() const { return installDir_; }
     const QString& dataDir() const { return dataDir_; }
 
-    QString descriptorFile() const;     // DefaultProfile.bin
-    QString configDir() const;          // Configs
-    QString configFile() const;         // Configs/Config.ini
-    QString langConfigFile() const;     // Configs/LangConfig.ini
-    QString profileDir() const;         // Configs/Profile
-    QString macroDir() const;           // Configs/MacroDB
+    QString descriptorFile() const;                           // DefaultProfile.bin
+    QString configDir() const;                                // Configs
+    QString configFile() const;                               // Configs/Config.ini
+    QString langConfigFile() const;                           // Configs/LangConfig.ini
+    QString profileDir() const;                               // Configs/Profile
+    QString macroDir() const;                                 // Configs/MacroDB
     QString productDir(const QString& product) const;         // Configs/<product>
     QString productConfigFile(const QString& product) const;  // Configs/<product>/Config.ini
     QString productProfileDir(const QString& product) const;  // Configs/<product>/Profile
-    QString skinDir() const;            // skin (installation data)
+    QString skinDir() const;                                  // skin (installation data)
     QString skinFile(const QString& relative) const;
-    QString langDir() const;            // lang (installation data)
+    QString langDir() const;  // lang (installation data)
 
     // A name used as a file's base name (profile, macro, product) is safe when it cannot leave
     // its folder: not empty, not "." or "..", no path separator, no NUL.

@@ -18,8 +18,8 @@ namespace {
 class ProgramRunner {
 public:
     explicit ProgramRunner(const QString& product) : product_(product) {
-        QFile::setPermissions(runtime_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                   QFileDevice::ExeOwner);
+        QFile::setPermissions(runtime_.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         data_.writeFile(QStringLiteral("DefaultProfile.bin"),
                         "[PROFILE]\nProductName=" + product.toUtf8() + "\n");
     }
@@ -37,8 +37,7 @@ public:
 
     // The lock file holds the owner's pid on its first line.
     qint64 lockOwner() const {
-        QFile f(runtime_.path() + QLatin1Char('/') +
-                QFileInfo(lockPathInRuntime()).fileName());
+        QFile f(runtime_.path() + QLatin1Char('/') + QFileInfo(lockPathInRuntime()).fileName());
         if (!f.open(QIODevice::ReadOnly)) return -1;
         return f.readLine().trimmed().toLongLong();
     }

@@ -1,8 +1,8 @@
+#include "platform/hotplug_service.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
-
-#include "platform/hotplug_service.h"
 
 using namespace mousecfg;
 using Type = HotplugEvent::Type;
@@ -13,8 +13,10 @@ TEST(InterfacePath, PatternsMatchInOrderCaseInsensitivelyAndRejectOthers) {
         quint16 vid, pid;
         int kind;
     } rows[] = {
-        {"HID#VID_248A&PID_FA02&Col01#7&1a2b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x248A, 0xFA02, 1},
-        {"HID#VID_248A&PID_FB01&Col04#7&1a2b&0&0003#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x248A, 0xFB01, 4},
+        {"HID#VID_248A&PID_FA02&Col01#7&1a2b&0&0000#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x248A, 0xFA02,
+         1},
+        {"HID#VID_248A&PID_FB01&Col04#7&1a2b&0&0003#{4d1e55b2-f16f-11cf-88cb-001111000030}", 0x248A, 0xFB01,
+         4},
         {"hid#vid_1234&pid_abcd&mi_00&COL01#8&2c&0&0000", 0x1234, 0xABCD, 1},
         {"HID#VID_1234&PID_ABCD&MI_00&Col04#8&2c&0&0003", 0x1234, 0xABCD, 4},
         // Collections the program does not use, other interfaces and non-HID paths give zeros.
@@ -55,7 +57,8 @@ TEST(HidrawUevent, InterfaceZeroStandsForBothCollections) {
 
     // Other interfaces, other actions and unreadable ids give nothing.
     EXPECT_TRUE(hidrawUeventToEvents("add", "/dev/hidraw5", "0003:0000248A:0000FA02", "0105", 1).isEmpty());
-    EXPECT_TRUE(hidrawUeventToEvents("change", "/dev/hidraw4", "0003:0000248A:0000FA02", "0105", 0).isEmpty());
+    EXPECT_TRUE(
+        hidrawUeventToEvents("change", "/dev/hidraw4", "0003:0000248A:0000FA02", "0105", 0).isEmpty());
     EXPECT_TRUE(hidrawUeventToEvents("add", "/dev/hidraw4", "", "0105", 0).isEmpty());
     EXPECT_TRUE(hidrawUeventToEvents("add", "/dev/hidraw4", "0003:XYZ:0000FA02", "0105", 0).isEmpty());
     EXPECT_TRUE(hidrawUeventToEvents("add", "/dev/hidraw4", "0003:0001248A:0000FA02", "0105", 0).isEmpty());

@@ -1,8 +1,8 @@
+#include "platform/pointer_speed.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "platform/pointer_speed.h"
 
 using namespace mousecfg;
 
@@ -53,15 +53,15 @@ TEST(GsettingsPointerSpeed, ReadsAndWritesTheGnomeKey) {
     EXPECT_EQ(service.read(), 7);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.back().program, "gsettings");
-    EXPECT_EQ(calls.back().args,
-              (QStringList{"get", "org.gnome.desktop.peripherals.mouse", "speed"}));
+    EXPECT_EQ(calls.back().args, (QStringList{"get", "org.gnome.desktop.peripherals.mouse", "speed"}));
 
     answer = "not a number";
     EXPECT_EQ(service.read(), std::nullopt);
 
     EXPECT_TRUE(service.apply(15));
     ASSERT_EQ(calls.back().args.size(), 4);
-    EXPECT_EQ(calls.back().args.mid(0, 3), (QStringList{"set", "org.gnome.desktop.peripherals.mouse", "speed"}));
+    EXPECT_EQ(calls.back().args.mid(0, 3),
+              (QStringList{"set", "org.gnome.desktop.peripherals.mouse", "speed"}));
     EXPECT_DOUBLE_EQ(calls.back().args[3].toDouble(), 0.5);
 
     succeed = false;  // gsettings missing or refusing

@@ -1,8 +1,8 @@
+#include "platform/single_instance.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-
-#include "platform/single_instance.h"
 
 using mousecfg::SingleInstance;
 
@@ -12,8 +12,8 @@ namespace {
 class RuntimeDir {
 public:
     RuntimeDir() : old_(qgetenv("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                               QFileDevice::ExeOwner);
+        QFile::setPermissions(dir_.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir_.path().toLocal8Bit());
     }
     ~RuntimeDir() { qputenv("XDG_RUNTIME_DIR", old_); }
@@ -35,8 +35,8 @@ TEST(SingleInstance, MutexNameKeepsTheLeadingBlankEvenWithoutAProduct) {
 TEST(SingleInstance, OneOwnerPerProductAndTheLockIsFreedWithItsOwner) {
     RuntimeDir runtime;
     // Names that are hostile as file names still map to a lock inside the runtime folder.
-    for (const QString& product : {QStringLiteral("FARROW"), QStringLiteral("../../etc/x"),
-                                   QString(), QStringLiteral("鼠标 Pro")}) {
+    for (const QString& product :
+         {QStringLiteral("FARROW"), QStringLiteral("../../etc/x"), QString(), QStringLiteral("鼠标 Pro")}) {
         SCOPED_TRACE(product.toStdString());
         EXPECT_TRUE(SingleInstance::lockFilePath(product).startsWith(runtime.path() + "/"));
         auto first = std::make_unique<SingleInstance>(product);

@@ -6,7 +6,9 @@
 
 namespace mousecfg::test {
 
-QString sourceDataDir() { return QStringLiteral(MOUSECFG_SOURCE_DIR "/data"); }
+QString sourceDataDir() {
+    return QStringLiteral(MOUSECFG_SOURCE_DIR "/data");
+}
 
 TempData::TempData(bool withInstallData) {
     paths_ = Paths(withInstallData ? sourceDataDir() : dir_.path(), dir_.path());

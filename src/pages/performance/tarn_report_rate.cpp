@@ -15,7 +15,9 @@
 
 namespace mousecfg {
 
-QString TarnReportRate::rateText(int code) { return reportRateText(code); }
+QString TarnReportRate::rateText(int code) {
+    return reportRateText(code);
+}
 
 TarnReportRate::TarnReportRate(QWidget* parent)
     : QWidget(parent),
