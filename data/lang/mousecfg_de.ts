@@ -753,6 +753,19 @@
         <source>GunFile Manager</source>
         <translation>Gun-Dateien</translation>
     </message>
+    <message>
+        <source>This mouse has no buttons to set in this view.</source>
+        <translation>In dieser Ansicht gibt es keine Tasten zum Einstellen.</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>function: its key or value</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>mousecfg::TarnComboKeyWindow</name>
@@ -798,6 +811,10 @@
     <message>
         <source>Delay:</source>
         <translation>Pause:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
     </message>
 </context>
 <context>

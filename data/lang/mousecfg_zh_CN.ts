@@ -753,6 +753,19 @@
         <source>GunFile Manager</source>
         <translation>压枪文件管理</translation>
     </message>
+    <message>
+        <source>This mouse has no buttons to set in this view.</source>
+        <translation>此视图中没有可设置的按键。</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>function: its key or value</comment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>mousecfg::TarnComboKeyWindow</name>
@@ -798,6 +811,10 @@
     <message>
         <source>Delay:</source>
         <translation>间隔：</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>毫秒</translation>
     </message>
 </context>
 <context>

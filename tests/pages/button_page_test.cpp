@@ -85,7 +85,7 @@ TEST_F(ButtonPage, TheDescriptorDecidesTheRowsAndTheMenus) {
         int shown;
         int firstY, secondY;  // of the first two shown rows
     } cases[] = {
-        {8, {}, 0, 0, 8, 22, 74},        // spread evenly over 440 pixels: (440 - 240) / 9 = 22.2
+        {8, {}, 0, 0, 8, 12, 55},        // with the wheel, 10 rows spread over 440 pixels: gaps of 12.7
         {12, {3, 7}, 1, 0, 10, 30, 80},  // ten rows: a fixed margin of 30 and gaps of 20
         {20, {}, 0, 1, 16, 30, 80},      // only sixteen rows have a display entry
         {3, {0, 1, 2}, 1, 1, 0, -1, -1},
@@ -107,7 +107,10 @@ TEST_F(ButtonPage, TheDescriptorDecidesTheRowsAndTheMenus) {
         if (c.shown >= 2) {
             EXPECT_NEAR(ys[0], c.firstY, 1);
             EXPECT_NEAR(ys[1], c.secondY, 1);
+            // The wheel follows the front rows at the same pitch.
+            EXPECT_NEAR(page->button(2, 0)->y() - ys.back(), ys[1] - ys[0], 1);
         }
+        EXPECT_TRUE(page->button(2, 1)->isVisible());
         QStringList expected = all;
         if (c.disableMacro) expected.removeAll(QStringLiteral("Macro Manager"));
         if (c.ledDisable) expected.removeAll(QStringLiteral("Led Switch"));
@@ -123,9 +126,12 @@ TEST_F(ButtonPage, TheDescriptorDecidesTheRowsAndTheMenus) {
     page->selectGroup(0, buttonfn::kSideGroup);
     EXPECT_FALSE(page->button(0, 0)->isVisible());
     EXPECT_FALSE(page->button(2, 0)->isVisible());
+    auto* note = page->findChild<TarnLabel*>(QStringLiteral("emptyViewNote"));
+    EXPECT_TRUE(note->isVisible());  // no product describes side buttons: the view says so
     page->selectGroup(0, buttonfn::kWheelGroup);
     EXPECT_TRUE(page->button(0, 0)->isVisible());
     EXPECT_TRUE(page->button(2, 1)->isVisible());
+    EXPECT_FALSE(note->isVisible());
 }
 
 TEST_F(ButtonPage, TheLastLeftClickStaysAndEveryChoiceIsReported) {

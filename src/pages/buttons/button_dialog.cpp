@@ -33,6 +33,8 @@ ButtonDialog::ButtonDialog(KeyCaptureService* keys, QWidget* parent)
 
     yes_ = dialogframe::makeConfirmButton(this);
     no_ = dialogframe::makeCancelButton(this);
+    // Yes waits for a complete setting in some dialogs: show when it does.
+    yes_->setStyleSheet(yes_->styleSheet() + QStringLiteral("QToolButton:disabled{color:rgb(110,110,110);}"));
     yes_->setText(tr("OK"));
     no_->setText(tr("Cancel"));
     connect(yes_, &QToolButton::released, this, &QDialog::accept);

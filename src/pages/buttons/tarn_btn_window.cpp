@@ -4,7 +4,10 @@
 #include <algorithm>
 
 #include "device/button_functions.h"
+#include "device/dpi_scale.h"
+#include "device/key_codes.h"
 #include "pages/buttons/buttons_log.h"
+#include "storage/app_settings.h"
 #include "storage/product_descriptor.h"
 #include "widgets/tarn_action.h"
 #include "widgets/tarn_label.h"
@@ -22,14 +25,14 @@ constexpr int kRowHeight = 30;
 constexpr int kRowWidth = 220;
 constexpr int kRowX = 56;
 constexpr int kMenuWidth = 220;
-// Rows of the front list: evenly spread up to this many, else a fixed margin and gap.
+constexpr int kNumberX = 16;
+constexpr int kNumberWidth = 32;
+// Up to this many front rows the list is spread evenly over the page, else it keeps a fixed
+// margin and gap.
 constexpr int kSpreadRows = 9;
 constexpr int kFixedTop = 30;
 constexpr int kFixedGap = 20;
-// The wheel column beside the front list.
-constexpr int kWheelCaptionX = 316;
-constexpr int kWheelCaptionWidth = 110;
-constexpr int kWheelX = 430;
+constexpr int kMinSpreadGap = 10;
 
 struct SubMenuTitle {
     Menu menu;
@@ -58,6 +61,10 @@ TarnBtnWindow::TarnBtnWindow(const Paths& paths, KeyCaptureService& keys, QWidge
       mainMenu_(new TarnMenu(this)),
       wheelMenu_(new TarnMenu(this)) {
     setObjectName(QStringLiteral("TarnBtnWindow"));
+    // The page lies on the window's skin, also inside a scroll area (which fills its widget).
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::transparent);
+    setPalette(pal);
     mainMenu_->setObjectName(QStringLiteral("buttonMainMenu"));
     wheelMenu_->setObjectName(QStringLiteral("buttonWheelMenu"));
     buildMenus();
@@ -81,8 +88,12 @@ TarnBtnWindow::TarnBtnWindow(const Paths& paths, KeyCaptureService& keys, QWidge
         b->setMenu(wheelMenu_);
         wheel_[i] = b;
         wheelCaptions_[i] = new TarnLabel(this);
-        wheelCaptions_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        wheelCaptions_[i]->setAlignment(Qt::AlignCenter);
+        wheelCaptions_[i]->setText(i == 0 ? QStringLiteral("\u25B2") : QStringLiteral("\u25BC"));  // up, down
     }
+    emptyNote_ = new TarnLabel(this);
+    emptyNote_->setObjectName(QStringLiteral("emptyViewNote"));
+    emptyNote_->setWordWrap(true);
     for (size_t i = 0; i < rowNumbers_.size(); ++i) {
         rowNumbers_[i] = new TarnLabel(this);
         rowNumbers_[i]->setAlignment(Qt::AlignCenter);
@@ -148,8 +159,9 @@ void TarnBtnWindow::retranslate() {
     }
     mainMenu_->applyFont();
     wheelMenu_->applyFont();
-    wheelCaptions_[0]->setText(tr("Wheel up"));
-    wheelCaptions_[1]->setText(tr("Wheel down"));
+    emptyNote_->setText(tr("This mouse has no buttons to set in this view."));
+    wheelCaptions_[0]->setToolTip(tr("Wheel up"));
+    wheelCaptions_[1]->setToolTip(tr("Wheel down"));
     fillMainMenu();
     refreshLabels();
 }
@@ -162,10 +174,35 @@ void TarnBtnWindow::setProfile(MouseProfile* profile) {
 QString TarnBtnWindow::labelOf(const ButtonAssignment& a) const {
     if (a.Fun == fun::kMacro || a.Fun == fun::kGunFile) return a.macroname;
     const QString source = buttonfn::labelSource(a);
-    return source.isEmpty() ? QString() : tr(qPrintable(source));
+    if (source.isEmpty()) return QString();
+    // Functions with a parameter say which: three buttons that all read "SINGLE KEY" would not
+    // tell the user anything.
+    QString detail;
+    switch (a.Fun) {
+        case fun::kSingleKey:
+            detail = keycodes::keyName(a.Res1);
+            break;
+        case fun::kKeyCombo:
+            detail = buttonfn::comboFromKeyInfo(a.KeyInfo).label();
+            break;
+        case fun::kFireKey: {
+            const buttonfn::FireKey k = buttonfn::fireKeyOf(a);
+            const char* buttons[] = {"Left", "Right", "Middle"};
+            detail = k.kind == buttonfn::FireKeyboard ? keycodes::keyName(k.keyCode) : tr(buttons[k.kind]);
+            break;
+        }
+        case fun::kSniper:
+            detail = tr("%1 DPI").arg(dpiscale::dpiOfLevel(a.Res1, sensor_));
+            break;
+        default:
+            break;
+    }
+    const QString text = tr(qPrintable(source));
+    return detail.isEmpty() ? text : tr("%1: %2", "function: its key or value").arg(text, detail);
 }
 
 void TarnBtnWindow::refreshLabels() {
+    sensor_ = appsettings::loadSensorId(paths_);
     for (int g = 0; g < 3; ++g) {
         for (int i = 0; i < buttonfn::kGroupSizes[static_cast<size_t>(g)]; ++i) {
             const auto slot = buttonfn::slotOf(g, i);
@@ -200,7 +237,12 @@ void TarnBtnWindow::selectGroup(int index, int group) {
 
 void TarnBtnWindow::showView() {
     for (TarnPushButton* b : sideAndFront_[0]) b->setVisible(!sideView_ && !b->geometry().isEmpty());
-    for (TarnPushButton* b : sideAndFront_[1]) b->setVisible(sideView_ && !b->geometry().isEmpty());
+    bool anySide = false;
+    for (TarnPushButton* b : sideAndFront_[1]) {
+        b->setVisible(sideView_ && !b->geometry().isEmpty());
+        anySide = anySide || !b->geometry().isEmpty();
+    }
+    emptyNote_->setVisible(sideView_ && !anySide);
     for (size_t i = 0; i < wheel_.size(); ++i) {
         wheel_[i]->setVisible(!sideView_);
         wheelCaptions_[i]->setVisible(!sideView_);
@@ -227,30 +269,32 @@ void TarnBtnWindow::relayout() {
     const int n = static_cast<int>(shown.size());
     shownFrontRows_ = n;
 
-    // Room for the rows with the fixed spacing; with fewer rows the page spreads them evenly.
-    const int needed = ui.scaled(2 * kFixedTop + kRowHeight * n + kFixedGap * std::max(0, n - 1));
+    // The list: the shown front rows, numbered like the product picture's buttons, then the
+    // wheel's two rows. The page is at least tall enough for them.
+    const int rows = n + static_cast<int>(wheel_.size());
+    const bool spread = n <= kSpreadRows;
+    const int needed = spread ? ui.scaled(kRowHeight * rows + kMinSpreadGap * (rows + 1))
+                              : ui.scaled(2 * kFixedTop + kRowHeight * rows + kFixedGap * (rows - 1));
     if (minimumHeight() != needed) setMinimumHeight(needed);
     double top = kFixedTop * s;
     double gap = kFixedGap * s;
-    if (n > 0 && n <= kSpreadRows) top = gap = std::max(0.0, (height() - kRowHeight * s * n) / (n + 1));
+    if (spread) top = gap = std::max(0.0, (height() - kRowHeight * s * rows) / (rows + 1));
+    const auto rowY = [&](int c) { return static_cast<int>(top + gap * c + kRowHeight * s * c); };
 
     for (TarnPushButton* b : sideAndFront_[0]) b->setGeometry(QRect());
     for (TarnPushButton* b : sideAndFront_[1]) b->setGeometry(QRect());
+    const auto place = [&](TarnPushButton* b, TarnLabel* caption, int c) {
+        b->setGeometry(ui.scaled(kRowX), rowY(c), ui.scaled(kRowWidth), ui.scaled(kRowHeight));
+        caption->setGeometry(ui.scaled(kNumberX), rowY(c), ui.scaled(kNumberWidth), ui.scaled(kRowHeight));
+    };
     for (int c = 0; c < n; ++c) {
-        const int y = static_cast<int>(top + gap * c + kRowHeight * s * c);
-        sideAndFront_[0][static_cast<size_t>(shown[static_cast<size_t>(c)])]->setGeometry(
-            ui.scaled(kRowX), y, ui.scaled(kRowWidth), ui.scaled(kRowHeight));
-        rowNumbers_[static_cast<size_t>(c)]->setGeometry(ui.scaled(kRowX - 40), y, ui.scaled(32),
-                                                         ui.scaled(kRowHeight));
+        place(sideAndFront_[0][static_cast<size_t>(shown[static_cast<size_t>(c)])],
+              rowNumbers_[static_cast<size_t>(c)], c);
         rowNumbers_[static_cast<size_t>(c)]->setNumber(c + 1);
     }
-    // The wheel sits beside the first two rows.
-    for (size_t i = 0; i < wheel_.size(); ++i) {
-        const int y = static_cast<int>(top + (gap + kRowHeight * s) * static_cast<double>(i));
-        wheel_[i]->setGeometry(ui.scaled(kWheelX), y, ui.scaled(kRowWidth), ui.scaled(kRowHeight));
-        wheelCaptions_[i]->setGeometry(ui.scaled(kWheelCaptionX), y, ui.scaled(kWheelCaptionWidth),
-                                       ui.scaled(kRowHeight));
-    }
+    for (size_t i = 0; i < wheel_.size(); ++i) place(wheel_[i], wheelCaptions_[i], n + static_cast<int>(i));
+    emptyNote_->setGeometry(ui.scaled(kNumberX), ui.scaled(kFixedTop),
+                            ui.scaled(kRowX + kRowWidth - kNumberX), ui.scaled(3 * kRowHeight));
     for (TarnMenu* m : {mainMenu_, wheelMenu_}) m->setFixedWidth(ui.scaled(kMenuWidth));
     for (const auto& [menu, sub] : subMenus_) sub->setFixedWidth(ui.scaled(kMenuWidth));
     showView();

@@ -21,7 +21,8 @@ class TarnPushButton;
 // dialog first; a cancelled dialog changes nothing.
 //
 // Buttons: group 0 the front buttons (profile slots 0-19, rows from the product descriptor),
-// group 1 the side buttons (slots 20-39), group 2 the wheel (slots 40, 41: up and down).
+// group 1 the side buttons (slots 20-39, no product describes them: never laid out), group 2 the
+// wheel (slots 40, 41: up and down, listed below the front rows).
 class TarnBtnWindow : public QWidget {
     Q_OBJECT
 
@@ -85,11 +86,14 @@ private:
     int group_ = 255;
     int index_ = 255;
     int shownFrontRows_ = 0;
-    bool sideView_ = false;  // the side buttons are shown instead of the front and wheel
+    bool sideView_ = false;
+    int sensor_ =
+        0;  // for the DPI a sniper button shows  // the side buttons are shown instead of the front and wheel
     std::array<std::array<TarnPushButton*, 20>, 2> sideAndFront_{};  // [0] front, [1] side
     std::array<TarnPushButton*, 2> wheel_{};
     std::array<TarnLabel*, 20> rowNumbers_{};
     std::array<TarnLabel*, 2> wheelCaptions_{};
+    TarnLabel* emptyNote_;  // the side view without buttons says so
     TarnMenu* mainMenu_;
     TarnMenu* wheelMenu_;
     std::map<int, TarnMenu*> subMenus_;   // by buttonfn::Menu

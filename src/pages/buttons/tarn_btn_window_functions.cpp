@@ -82,6 +82,7 @@ void TarnBtnWindow::applyFunction(int slot, int code, TarnPushButton* btn) {
     }
     if (!accepted) return;
     a = edited;
+    sensor_ = appsettings::loadSensorId(paths_);
     btn->setText(labelOf(a));
 }
 

@@ -28,7 +28,8 @@ TarnFireKeyWindow::TarnFireKeyWindow(KeyCaptureService* keys, QWidget* parent)
       timesCaption_(new TarnLabel(this)),
       times_(new QLineEdit(this)),
       delayCaption_(new TarnLabel(this)),
-      delay_(new QLineEdit(this)) {
+      delay_(new QLineEdit(this)),
+      delayUnit_(new TarnLabel(this)) {
     setObjectName(QStringLiteral("TarnFireKeyWindow"));
     const UiContext& ui = UiContext::current();
     const auto s = [&ui](int v) { return ui.scaled(v); };
@@ -52,6 +53,7 @@ TarnFireKeyWindow::TarnFireKeyWindow(KeyCaptureService* keys, QWidget* parent)
     times_->setGeometry(s(150), s(156), s(60), s(26));
     delayCaption_->setGeometry(s(240), s(156), s(100), s(26));
     delay_->setGeometry(s(340), s(156), s(60), s(26));
+    delayUnit_->setGeometry(s(406), s(156), s(40), s(26));
     for (QLineEdit* e : {keyField_, times_, delay_}) {
         e->setStyleSheet(fieldStyle());
         e->setFont(ui.font());
@@ -172,6 +174,7 @@ void TarnFireKeyWindow::retranslate() {
     keyCaption_->setText(tr("Key:"));
     timesCaption_->setText(tr("Times:"));
     delayCaption_->setText(tr("Delay:"));
+    delayUnit_->setText(tr("ms"));
 }
 
 void TarnFireKeyWindow::changeEvent(QEvent* event) {

@@ -60,6 +60,7 @@ private:
     QLineEdit* times_;
     TarnLabel* delayCaption_;
     QLineEdit* delay_;
+    TarnLabel* delayUnit_;
 };
 
 }  // namespace mousecfg
