@@ -132,6 +132,15 @@ TEST_F(ButtonPage, TheDescriptorDecidesTheRowsAndTheMenus) {
     EXPECT_TRUE(page->button(0, 0)->isVisible());
     EXPECT_TRUE(page->button(2, 1)->isVisible());
     EXPECT_FALSE(note->isVisible());
+
+    // A new scale factor: rows and menus take it.
+    UiContext larger = UiContext::current();
+    larger.scale = 1.5;
+    UiContext::install(larger);
+    page->relayout();
+    EXPECT_EQ(page->button(0, 0)->width(), 330);
+    EXPECT_EQ(page->findChild<TarnMenu*>(QStringLiteral("buttonMainMenu"))->width(), 330);
+    test::installTestUi();
 }
 
 TEST_F(ButtonPage, TheLastLeftClickStaysAndEveryChoiceIsReported) {

@@ -110,7 +110,7 @@ TarnBtnWindow::TarnBtnWindow(const Paths& paths, KeyCaptureService& keys, QWidge
     connect(mainMenu_, &QMenu::aboutToHide, this, &TarnBtnWindow::onMenuHidden);
     connect(wheelMenu_, &QMenu::aboutToHide, this, &TarnBtnWindow::onMenuHidden);
     retranslate();
-    relayout();
+    layoutRows();
 }
 
 TarnBtnWindow::~TarnBtnWindow() = default;
@@ -257,6 +257,11 @@ void TarnBtnWindow::selectGroupAndRefresh(int index, int group) {
 }
 
 void TarnBtnWindow::relayout() {
+    retranslate();  // fonts and menu entries for the new scale
+    layoutRows();
+}
+
+void TarnBtnWindow::layoutRows() {
     const UiContext& ui = UiContext::current();
     const double s = ui.scale;
     std::array<uint8_t, kDescriptorButtons> matrix2{};
@@ -302,7 +307,7 @@ void TarnBtnWindow::relayout() {
 
 void TarnBtnWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    relayout();
+    layoutRows();
 }
 
 void TarnBtnWindow::changeEvent(QEvent* event) {

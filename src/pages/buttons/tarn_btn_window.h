@@ -38,7 +38,8 @@ public:
     // and 2 show the front and wheel buttons, group 1 the side buttons.
     void selectGroup(int index, int group);
     void selectGroupAndRefresh(int index, int group);
-    // Lays the buttons out again for the current scale factor and product.
+    // Takes a new scale factor (of the current UiContext) or product: fonts, menu widths and the
+    // buttons' places.
     void relayout();
     void retranslate();
     void refreshLabels();
@@ -69,6 +70,7 @@ private:
     void buildMenus();
     void fillMainMenu();
     void showView();
+    void layoutRows();
     void onActionTriggered();
     void onMenuHidden();
     void applyFunction(int slot, int code, TarnPushButton* button);
