@@ -132,7 +132,7 @@ TEST_F(ColourEditor, StripAndSquarePickHueSaturationAndValue) {
     auto* strip = part<HColorArea>(*editor, "hueStrip");
     auto* square = part<SVColorArea>(*editor, "svSquare");
     ASSERT_EQ(strip->height(), 128);
-    ASSERT_EQ(square->width(), 128);
+    ASSERT_EQ(square->square().width(), 128);
     QSignalSpy released(editor.get(), &TarnColorArea::ApplyColor);
     editor->setColor(QColor(255, 0, 0));
 
@@ -159,7 +159,7 @@ TEST_F(ColourEditor, StripAndSquarePickHueSaturationAndValue) {
     EXPECT_EQ(spin("vSpin")->value(), 255);
     EXPECT_EQ(spin("hSpin")->value(), 90);
     // Half way up the right edge: full saturation, value 2 x 64.
-    QTest::mouseClick(square, Qt::LeftButton, Qt::NoModifier, QPoint(200, 64));
+    QTest::mouseClick(square, Qt::LeftButton, Qt::NoModifier, square->square().topLeft() + QPoint(200, 64));
     EXPECT_EQ(spin("sSpin")->value(), 255);
     EXPECT_EQ(spin("vSpin")->value(), 128);
     EXPECT_EQ(editor->color(), QColor(64, 128, 0));
@@ -174,14 +174,14 @@ TEST(ColourEditorScale, GeometryAndMarkerFollowTheScale) {
         UiContext::install(ui);
         TarnColorArea editor;
         auto* square = test::part<SVColorArea>(editor, "svSquare");
-        EXPECT_EQ(square->width(), static_cast<int>(128 * scale)) << scale;
+        EXPECT_EQ(square->square().width(), static_cast<int>(128 * scale)) << scale;
         EXPECT_EQ(test::part<HColorArea>(editor, "hueStrip")->height(), static_cast<int>(128 * scale))
             << scale;
-        EXPECT_EQ(editor.width(), static_cast<int>(400 * scale)) << scale;
+        EXPECT_EQ(editor.width(), static_cast<int>(420 * scale)) << scale;
         editor.setColor(QColor(255, 0, 0));
         EXPECT_EQ(square->marker().x(), static_cast<int>(scale * 255 / 2)) << scale;
         // The right edge of the square is full saturation at any scale.
-        QTest::mouseClick(square, Qt::LeftButton, Qt::NoModifier, QPoint(square->width() - 1, 0));
+        QTest::mouseClick(square, Qt::LeftButton, Qt::NoModifier, square->square().topRight());
         EXPECT_EQ(editor.saturation(), 255) << scale;
     }
     test::installTestUi();

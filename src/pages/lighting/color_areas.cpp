@@ -19,6 +19,7 @@ constexpr int kGradientWidth = 18;  // the strip's coloured part
 constexpr int kMaxHue = 360;
 constexpr int kMaxLevel = 255;
 constexpr int kMarkerDiameter = 12;
+constexpr int kMarkerMargin = kMarkerDiameter / 2 + 1;  // half the marker and its pen
 const QColor kFrame(120, 120, 120);
 
 int designSide() {
@@ -100,8 +101,12 @@ int SVColorArea::side() const {
     return designSide();
 }
 
+QRect SVColorArea::square() const {
+    return {kMarkerMargin, kMarkerMargin, side(), side()};
+}
+
 QSize SVColorArea::sizeHint() const {
-    return {side(), side()};
+    return {side() + 2 * kMarkerMargin, side() + 2 * kMarkerMargin};
 }
 
 void SVColorArea::setHsv(int hue, int saturation, int value) {
@@ -118,28 +123,30 @@ void SVColorArea::hueChangedSlot(int hue) {
 
 void SVColorArea::pick(const QPoint& pos) {
     const int s = side();
-    marker_ = QPoint(std::clamp(pos.x(), 0, s), std::clamp(s - pos.y(), 0, s));
+    const QPoint p = pos - square().topLeft();
+    marker_ = QPoint(std::clamp(p.x(), 0, s), std::clamp(s - p.y(), 0, s));
     update();
     Q_EMIT svChangedSignal(hue_, marker_.x(), marker_.y());
 }
 
 void SVColorArea::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    const QRect sq = square();
     const int s = side();
-    QLinearGradient across(0, 0, s, 0);
+    QLinearGradient across(sq.left(), 0, sq.left() + s, 0);
     across.setColorAt(0, Qt::white);
     across.setColorAt(1, QColor::fromHsv(hue_ % kMaxHue, kMaxLevel, kMaxLevel));
-    p.fillRect(rect(), across);
-    QLinearGradient down(0, 0, 0, s);
+    p.fillRect(sq, across);
+    QLinearGradient down(0, sq.top(), 0, sq.top() + s);
     down.setColorAt(0, QColor(0, 0, 0, 0));
     down.setColorAt(1, QColor(0, 0, 0, 255));
-    p.fillRect(rect(), down);
+    p.fillRect(sq, down);
 
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(marker_.y() <= s / 2 ? Qt::white : Qt::black, 2));
     p.setBrush(Qt::NoBrush);
     const int r = kMarkerDiameter / 2;
-    p.drawEllipse(QPoint(marker_.x(), s - marker_.y()), r, r);
+    p.drawEllipse(sq.topLeft() + QPoint(marker_.x(), s - marker_.y()), r, r);
 }
 
 void SVColorArea::mousePressEvent(QMouseEvent* event) {

@@ -41,7 +41,8 @@ private:
 
 // Saturation/value square for one hue: white to the pure hue from left to right, darkening
 // towards black at the bottom. Its point is kept in square coordinates, y counted upwards from
-// the bottom edge, both within 0..side.
+// the bottom edge, both within 0..side. The widget leaves a margin around the square so that the
+// marker stays whole at the edges; square() is where the square lies in it.
 class SVColorArea : public QWidget {
     Q_OBJECT
 
@@ -49,6 +50,7 @@ public:
     explicit SVColorArea(QWidget* parent = nullptr);
 
     int side() const;
+    QRect square() const;
     int hue() const { return hue_; }
     QPoint marker() const { return marker_; }
     // Shows hue, saturation and value (0..255): the marker goes to

@@ -18,16 +18,18 @@ namespace mousecfg {
 
 namespace {
 
-constexpr int kWidth = 400;
-constexpr int kHeight = 276;
+// The background's header line lies at 16 % of its height and its footer band starts at 73 %:
+// the controls sit between them and the buttons in the footer.
+constexpr int kWidth = 420;
+constexpr int kHeight = 340;
 constexpr int kMaxHue = 360;
 constexpr int kMaxLevel = 255;
 
 // Design places (unscaled): the square and the strip on the left, the column of preview, hex
 // field, presets and spin boxes on the right; the presets sit at y = 74 of that column.
-constexpr QPoint kSquare(20, 48);
-constexpr QPoint kStrip(156, 48);
-constexpr QPoint kColumn(198, 44);
+constexpr QPoint kSquare(24, 72);
+constexpr QPoint kStrip(166, 72);
+constexpr QPoint kColumn(210, 68);
 constexpr int kPresetTop = 74;
 constexpr int kPresetSide = 23;
 constexpr int kPresetPitch = 24;
@@ -35,15 +37,16 @@ constexpr int kPresetPitch = 24;
 const char* const kSpinNames[] = {"hSpin", "sSpin", "vSpin", "rSpin", "gSpin", "bSpin"};
 const char* const kSpinPrefixes[] = {"H ", "S ", "V ", "R ", "G ", "B "};
 
-QString spinSheet() {
+QString spinSheet(const UiContext& ui) {
     return QStringLiteral(
-        "QSpinBox{color:white;background-color:rgb(30,30,30);border:1px solid "
-        "rgb(90,90,90);padding-left:4px;}"
-        "QSpinBox::up-button,QSpinBox::down-button{width:16px;background:rgb(60,60,60);border:none;}"
-        "QSpinBox::up-arrow{width:0;height:0;border-left:4px solid rgb(60,60,60);"
-        "border-right:4px solid rgb(60,60,60);border-bottom:5px solid white;}"
-        "QSpinBox::down-arrow{width:0;height:0;border-left:4px solid rgb(60,60,60);"
-        "border-right:4px solid rgb(60,60,60);border-top:5px solid white;}");
+               "QSpinBox{color:white;background-color:rgb(30,30,30);border:1px solid "
+               "rgb(90,90,90);padding-left:4px;}"
+               "QSpinBox::up-button,QSpinBox::down-button{width:%1px;background:rgb(60,60,60);border:none;}"
+               "QSpinBox::up-arrow{width:0;height:0;border-left:4px solid rgb(60,60,60);"
+               "border-right:4px solid rgb(60,60,60);border-bottom:5px solid white;}"
+               "QSpinBox::down-arrow{width:0;height:0;border-left:4px solid rgb(60,60,60);"
+               "border-right:4px solid rgb(60,60,60);border-top:5px solid white;}")
+        .arg(ui.scaled(16));
 }
 
 // Hue of a colour for the H box: greys have none (QColor says -1) and show 0.
@@ -100,7 +103,7 @@ TarnColorArea::TarnColorArea(QWidget* parent)
         spin->setObjectName(QLatin1String(kSpinNames[i]));
         spin->setRange(0, i == H ? kMaxHue : kMaxLevel);
         spin->setPrefix(QLatin1String(kSpinPrefixes[i]));
-        spin->setStyleSheet(spinSheet());
+        spin->setStyleSheet(spinSheet(ui));
         spins_[static_cast<size_t>(i)] = spin;
     }
     for (int i = 0; i < kPresets; ++i) {
@@ -242,24 +245,27 @@ void TarnColorArea::layoutChildren() {
         w->setGeometry(ui.scaled(x), ui.scaled(y), ui.scaled(width), ui.scaled(height));
     };
     const auto at = [&ui](QWidget* w, QPoint p) { w->move(ui.scaled(p.x()), ui.scaled(p.y())); };
-    place(title_, 20, 14, 300, 22);
-    at(square_, kSquare);
+    place(title_, 20, 16, 300, 22);
+    // The square's widget has a margin around the square itself.
+    square_->move(ui.scaled(kSquare.x()) - square_->square().left(),
+                  ui.scaled(kSquare.y()) - square_->square().top());
     at(strip_, kStrip);
     const int cx = kColumn.x();
     const int cy = kColumn.y();
     place(caption_, cx, cy, 180, 18);
-    place(preview_, cx, cy + 22, 64, 44);
-    place(hash_, cx + 68, cy + 32, 14, 26);
-    place(hex_, cx + 84, cy + 32, 96, 26);
+    place(preview_, cx, cy + 22, 64, 42);
+    place(hash_, cx + 68, cy + 30, 14, 26);
+    place(hex_, cx + 84, cy + 30, 96, 26);
     for (int i = 0; i < kPresets; ++i)
         place(presets_[static_cast<size_t>(i)], cx + kPresetPitch * i, cy + kPresetTop, kPresetSide,
               kPresetSide);
     for (int i = 0; i < kSpinCount; ++i) {
         const int column = i / 3;
         const int row = i % 3;
-        place(spins_[static_cast<size_t>(i)], cx + 92 * column, cy + 106 + 26 * row, 86, 22);
+        place(spins_[static_cast<size_t>(i)], cx + 92 * column, cy + 104 + 24 * row, 86, 22);
     }
-    const int buttonTop = kHeight - 48;
+    const int footer = kHeight * 73 / 100;
+    const int buttonTop = footer + (kHeight - footer - 30) / 2;
     apply_->move(ui.scaled(kWidth / 2 - 112), ui.scaled(buttonTop));
     cancel_->move(ui.scaled(kWidth / 2 + 12), ui.scaled(buttonTop));
 }
