@@ -74,8 +74,9 @@ TEST_F(LightingPage, EveryEffectShowsItsNameAndRows) {
         {14, "", false, false, false},  // no effect: nothing to edit until one is chosen
         {255, "", false, false, false},
     };
+    MouseProfile p;
     for (const auto& e : effects) {
-        MouseProfile p = sampleProfile(e.mode);
+        p = sampleProfile(e.mode);
         page->setProfile(&p, 0);
         EXPECT_EQ(effectText(), QLatin1String(e.name)) << e.mode;
         EXPECT_EQ(w("brightSlider")->isVisible(), e.brightness) << e.mode;
@@ -181,11 +182,12 @@ TEST_F(LightingPage, SleepRangeComesFromTheProductAndStoredValuesShowAtTheNeares
         {2, 30, 2, 30, 12, 12}, {2, 30, 2, 30, 0, 2}, {2, 30, 2, 30, 255, 30},
         {1, 9, 1, 9, 0, 1},     {30, 2, 2, 30, 1, 2}, {-5, 900, 0, 255, 255, 255},
     };
+    MouseProfile p;  // outlives the page's use of it
     for (const auto& c : cases) {
         lighting::LightingProduct product;
         product.sleep = lighting::makeSleepRange(c.min, c.max);
         page->setProduct(product);
-        MouseProfile p = sampleProfile(1);
+        p = sampleProfile(1);
         p.LedSleepTime = static_cast<uint8_t>(c.stored);
         page->setProfile(&p, 0);
         auto* slider = w<TarnSlider>("sleepSlider");
@@ -208,7 +210,7 @@ TEST_F(LightingPage, SleepRangeComesFromTheProductAndStoredValuesShowAtTheNeares
     const lighting::LightingProduct hidden = lighting::loadLightingProduct(data.paths());
     ASSERT_FALSE(hidden.showSleep);
     page->setProduct(hidden);
-    MouseProfile p = sampleProfile(1);
+    p = sampleProfile(1);
     p.LedSleepTime = 0;
     page->setProfile(&p, 0);
     for (const char* name : {"sleepSlider", "sleepCaption", "sleepMinutes", "moveOption"})
