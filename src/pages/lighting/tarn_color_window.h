@@ -34,7 +34,7 @@ public:
     // The sleep range and whether the sleep controls are shown. Refreshes the page.
     void setProduct(const lighting::LightingProduct& product);
     // Shows another profile (index: its slot, for the debug output); null shows nothing and
-    // edits nothing.
+    // edits nothing. The page keeps the pointer: the profile must outlive it or be replaced first.
     void setProfile(MouseProfile* profile, int index);
     MouseProfile* profile() const { return profile_; }
     // Shows the profile's values again (after it changed behind the page's back).
