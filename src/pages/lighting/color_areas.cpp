@@ -191,6 +191,7 @@ void PreviewColorArea::paintEvent(QPaintEvent*) {
 
 DefaultColorArea::DefaultColorArea(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);  // repainted on enter and leave, for the frame below
 }
 
 void DefaultColorArea::setColor(const QColor& colour) {
@@ -201,7 +202,8 @@ void DefaultColorArea::setColor(const QColor& colour) {
 void DefaultColorArea::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), colour_);
-    p.setPen(kFrame);
+    // A white frame under the pointer says that the swatch can be clicked.
+    p.setPen(underMouse() ? QColor(Qt::white) : kFrame);
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
