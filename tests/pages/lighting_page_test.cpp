@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QSettings>
 #include <QTranslator>
 
 #include "device/apply_worker.h"
@@ -160,19 +159,6 @@ TEST_F(LightingPage, EditsLandInTheProfileShown) {
     for (int i : {0, 1, 2, 4}) EXPECT_EQ(state.profiles[i], sampleProfile(1)) << i;
 }
 
-TEST_F(LightingPage, ShownProfileFollowsTheProductRule) {
-    const struct {
-        const char* product;
-        int profileId;
-        int shown;
-    } cases[] = {{"7450", 3, 0}, {"FARROW", 3, 3}, {"74500", 2, 2}, {"7450 ", 4, 4}, {"FARROW", 9, 0}};
-    for (const auto& c : cases) {
-        ConfigState state;
-        state.ProfileID = static_cast<uint8_t>(c.profileId);
-        EXPECT_EQ(lighting::lightingProfileIndex(state, QLatin1String(c.product)), c.shown) << c.product;
-    }
-}
-
 TEST_F(LightingPage, SleepRangeComesFromTheProductAndStoredValuesShowAtTheNearestEnd) {
     const struct {
         int min, max;  // descriptor keys
@@ -201,14 +187,9 @@ TEST_F(LightingPage, SleepRangeComesFromTheProductAndStoredValuesShowAtTheNeares
         EXPECT_EQ(p.LedSleepTime, c.rangeMax) << c.stored;
     }
 
-    // From the descriptor: 1..9 when it names no range; hidden sleep controls store nothing.
-    test::TempData data(true);
-    EXPECT_EQ(lighting::loadLightingProduct(data.paths()).sleep.min, 1);
-    EXPECT_EQ(lighting::loadLightingProduct(data.paths()).sleep.max, 9);
-    QSettings(data.paths().descriptorFile(), QSettings::IniFormat)
-        .setValue(QStringLiteral("PROFILE/ShowSleep"), 0);
-    const lighting::LightingProduct hidden = lighting::loadLightingProduct(data.paths());
-    ASSERT_FALSE(hidden.showSleep);
+    // Hidden sleep controls store nothing.
+    lighting::LightingProduct hidden;
+    hidden.showSleep = false;
     page->setProduct(hidden);
     p = sampleProfile(1);
     p.LedSleepTime = 0;
