@@ -28,10 +28,11 @@ int CommandReportFilter::readTimeout(uint8_t* data, size_t length, int milliseco
             return static_cast<int>(n);
         }
         ++discarded_;
-        if (milliseconds >= 0) {
+        // A time-out of 0 means "what is queued now": keep draining without waiting, however long
+        // the reads themselves take; -1 waits without limit.
+        if (milliseconds > 0) {
             left = milliseconds - static_cast<int>(clock.elapsed());
-            // A time-out of 0 means "what is queued now": keep draining without waiting.
-            if (left < 0 || (left == 0 && milliseconds > 0)) return 0;
+            if (left <= 0) return 0;
         }
     }
     return 0;

@@ -64,7 +64,8 @@ QByteArray HidapiBackend::reportDescriptor(const QByteArray& path) {
 #ifdef Q_OS_LINUX
     // The kernel keeps descriptors of at most 4096 bytes (HID_MAX_DESCRIPTOR_SIZE).
     constexpr qint64 kMaxDescriptorBytes = 4096;
-    static const QRegularExpression hidraw(QStringLiteral("^/dev/(hidraw[0-9]{1,6})$"));
+    static const QRegularExpression hidraw(
+        QRegularExpression::anchoredPattern(QStringLiteral("/dev/(hidraw[0-9]{1,6})")));
     const QRegularExpressionMatch m = hidraw.match(QString::fromLatin1(path));
     if (!m.hasMatch()) return QByteArray();
     QFile file(QStringLiteral("/sys/class/hidraw/%1/device/report_descriptor").arg(m.captured(1)));
