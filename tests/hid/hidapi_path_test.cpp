@@ -95,7 +95,7 @@ TEST(HidPath, HidapiListsEveryCollectionOfANodeAndTheLinkMapsThemInEitherOrder) 
         t.bed.plug(Path::Receiver, {c.receiver, 0x0105});
         t.bed.plug(Path::Cable, {c.cable, 0x0107});
         const QStringList all = records(t.backend);
-        QStringList receiver = all.filter(QStringLiteral("/dev/hidraw90 "));
+        const QStringList receiver = all.filter(QStringLiteral("/dev/hidraw90 "));
         EXPECT_EQ(receiver, c.receiverRecords);
         // The keyboard interface is listed on its own node; the cable on its own.
         EXPECT_EQ(all.filter(QStringLiteral("/dev/hidraw91 ")),

@@ -213,7 +213,16 @@ QByteArray hex4(unsigned value) {
 
 }  // namespace
 
-MouseTestbed::MouseTestbed() : mouse_(SimulatedMouse::Options{false, false}) {
+namespace {
+SimulatedMouse::Options unplugged() {
+    SimulatedMouse::Options o;
+    o.receiver = false;
+    o.cable = false;
+    return o;
+}
+}  // namespace
+
+MouseTestbed::MouseTestbed() : mouse_(unplugged()) {
     bed_ = umockdev_testbed_new();
 }
 
