@@ -294,13 +294,12 @@ ProfileLoad loadProfileFromPath(const Paths& paths, MouseProfile& profile, const
             readProfileGroup(reader.settings(), kProfileGroup, profile);
             return ProfileLoad::Loaded;
         }
+        // A refused file was reported by the reader already.
         if (reader.issue() == FileIssue::None)
             qCWarning(lcStorage).noquote()
-                << "profile file" << file << "holds no profile keys: product defaults";
-        else if (reader.issue() == FileIssue::Missing)
-            qCDebug(lcStorage).noquote() << "no profile file" << file << "- product defaults";
+                << "profile file" << file << "holds no profile keys - product defaults";
         else
-            qCWarning(lcStorage).noquote()
+            qCDebug(lcStorage).noquote()
                 << "profile file" << file << describeFileIssue(reader.issue()) << "- product defaults";
     }
     resetProfileToDefaults(profile, paths);
