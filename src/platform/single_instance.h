@@ -10,7 +10,8 @@ namespace mousecfg {
 // One running instance per product. The lock is named after the product's mutex name
 // (product name + " Wireless Gaming Mouse Mutex1"), so instances of different products may run
 // side by side. It is held until the object is destroyed or the process ends; a lock left behind
-// by a crashed process is recognised as stale and taken over.
+// by a crashed process, or a lock file that names no process at all (empty or garbled), is
+// recognised as stale and taken over.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& productName);
@@ -26,7 +27,13 @@ public:
     bool tryAcquire();
     bool isOwner() const { return owner_; }
 
+    // A lock file younger than this that names no process may be one being written right now.
+    static constexpr qint64 kUnfinishedLockMs = 2000;
+
 private:
+    bool namesNoOwner() const;
+
+    QString path_;
     std::unique_ptr<QLockFile> lock_;
     bool owner_ = false;
 };
