@@ -49,6 +49,7 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
     }
 
     outcome.mask = mask;
+    qCDebug(lcDevice) << "apply: writing mask" << mask;
     outcome.result = writer.WriteProfileSet(working, mask);
     stored = working;
     if (outcome.result != TxOk) {

@@ -282,6 +282,7 @@ SaveStatus SaveBatch::commit() {
         if (!lock->isLocked()) return lock->status();
         finishRecordedRenames(paths_);
     }
+    qCDebug(lcStorage) << "saving" << entries_.size() << "files";
     std::vector<Staged> staged;
     auto discard = [&staged] {
         for (const Staged& s : staged) removeFile(s.temp);
