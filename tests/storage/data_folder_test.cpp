@@ -16,6 +16,7 @@
 #include "random_state.h"
 #include "storage/app_settings.h"
 #include "storage/data_lock.h"
+#include "storage/folder_problems.h"
 #include "storage/languages.h"
 #include "storage/macro_files.h"
 #include "storage/profile_files.h"
@@ -260,6 +261,26 @@ TEST(DataFolder, AReadOnlyFolderFailsTheSave) {
     EXPECT_EQ(snapshot(rig.root), before);
     for (const QString& dir : {rig.root + "/Configs", rig.root + "/Configs/Profile"})
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// What the window can tell the user at start: the files it will neither read nor replace.
+TEST(DataFolder, RefusedFilesAreListedForTheStart) {
+    PlantRig rig;
+    ASSERT_TRUE(addMacroName(rig.paths, QStringLiteral("m1")));
+    EXPECT_TRUE(findFolderProblems(rig.paths).isEmpty());
+    rig.fifo("Configs/Profile/Profile 2.prof");
+    rig.link("Configs/MacroDB/m1.MSMACRO", rig.outside + "/bait.ini");
+    rig.link("DefaultProfile.bin", rig.outside + "/bait.ini");
+    QFile huge(rig.paths.langConfigFile());
+    ASSERT_TRUE(huge.resize(kMaxSettingsFileSize + 1));
+    std::map<QString, FileIssue> found;
+    for (const FolderProblem& p : findFolderProblems(rig.paths))
+        found[QDir(rig.root).relativeFilePath(p.file)] = p.issue;
+    const std::map<QString, FileIssue> expected = {{"Configs/Profile/Profile 2.prof", FileIssue::NotRegular},
+                                                   {"Configs/MacroDB/m1.MSMACRO", FileIssue::Link},
+                                                   {"DefaultProfile.bin", FileIssue::Link},
+                                                   {"Configs/LangConfig.ini", FileIssue::TooLarge}};
+    EXPECT_EQ(found, expected);
 }
 
 TEST(DataFolder, OneSaverAtATimeAndEverySaveAdvancesTheStamp) {
