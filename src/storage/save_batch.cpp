@@ -55,20 +55,31 @@ bool writeAll(int fd, const QByteArray& bytes) {
     return true;
 }
 
-bool syncToDisk(const QString& file) {
-    const int fd = ::open(encoded(file).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 bool renameFile(const QString& from, const QString& to) {
     return ::rename(encoded(from).constData(), encoded(to).constData()) == 0;
 }
 
 void removeFile(const QString& file) {
     ::unlink(encoded(file).constData());
+}
+
+// QSettings keeps parsed files by name and takes a file as unchanged while its size and its
+// modification time (in milliseconds) are: a file renamed into place in the same millisecond as
+// the one it replaces, and of the same size, would read as the old one. The new file's time is
+// therefore always later than the old one's.
+void advanceModificationTime(const QString& temp, const struct stat& old) {
+    const qint64 oldMs = static_cast<qint64>(old.st_mtim.tv_sec) * 1000 + old.st_mtim.tv_nsec / 1000000;
+    struct stat now {};
+    if (::lstat(encoded(temp).constData(), &now) != 0) return;
+    const qint64 nowMs = static_cast<qint64>(now.st_mtim.tv_sec) * 1000 + now.st_mtim.tv_nsec / 1000000;
+    if (nowMs > oldMs) return;
+    const qint64 ms = oldMs + 1;
+    struct timespec times[2];
+    times[0].tv_sec = 0;
+    times[0].tv_nsec = UTIME_OMIT;
+    times[1].tv_sec = static_cast<time_t>(ms / 1000);
+    times[1].tv_nsec = static_cast<long>((ms % 1000) * 1000000);
+    ::utimensat(AT_FDCWD, encoded(temp).constData(), times, AT_SYMLINK_NOFOLLOW);
 }
 
 SaveStatus interrupted() {
@@ -193,7 +204,7 @@ SaveStatus SaveBatch::stage(const Entry& entry, bool inside, Staged& out) const 
     if (keepMode) ::fchmod(fd, st.st_mode & 07777);
     bool ok = writeAll(fd, content);
     int error = errno;
-    if (ok && entry.edits.empty()) {
+    if (ok && entry.edits.empty() && entry.durable) {
         ok = ::fsync(fd) == 0;
         error = errno;
     }
@@ -208,8 +219,9 @@ SaveStatus SaveBatch::stage(const Entry& entry, bool inside, Staged& out) const 
             status = settings.status();
         }
         // A format error only says the old content had unreadable lines; what could be read
-        // was kept and the new keys were written all the same.
-        ok = status != QSettings::AccessError && syncToDisk(out.temp);
+        // was kept and the new keys were written all the same. QSettings flushed the file to
+        // disk itself.
+        ok = status != QSettings::AccessError;
         error = ok ? 0 : EIO;
     }
     if (!ok) {
@@ -218,6 +230,7 @@ SaveStatus SaveBatch::stage(const Entry& entry, bool inside, Staged& out) const 
             SaveResult::Failed, entry.file,
             error == EIO ? QStringLiteral("the file could not be written") : systemErrorText(error));
     }
+    if (keepMode) advanceModificationTime(out.temp, st);
     return SaveStatus();
 }
 
@@ -327,6 +340,7 @@ SaveStatus SaveBatch::commit() {
         Entry stamp;
         stamp.file = changeStampFile(paths_);
         stamp.fresh = stamp.haveBytes = true;
+        stamp.durable = false;
         stamp.bytes = QByteArray::number(before.generation + 1) + ' ' +
                       QByteArray::number(QCoreApplication::applicationPid()) + '\n';
         Staged stampFile;

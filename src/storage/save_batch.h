@@ -57,6 +57,7 @@ private:
         bool haveBytes = false;  // start from `bytes`
         QByteArray bytes;
         std::vector<IniEdit> edits;
+        bool durable = true;  // flushed to disk before the renames
     };
     struct Staged {
         QString target;

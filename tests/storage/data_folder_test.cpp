@@ -263,6 +263,20 @@ TEST(DataFolder, AReadOnlyFolderFailsTheSave) {
         QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// Saves of the same size in quick succession: each read sees the save before it (QSettings
+// takes a file as unchanged while its size and modification time in milliseconds are).
+// On a memory file system several saves fit in one millisecond.
+TEST(DataFolder, EverySaveIsSeenByTheNextRead) {
+    QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm/mousecfg-XXXXXX")
+                                                                : QString());
+    const Paths paths = Paths::singleFolder(dir.path());
+    for (int i = 0; i < 200; ++i) {
+        const int value = i % 2 ? 10 : 20;
+        ASSERT_TRUE(appsettings::saveBattery(paths, value).ok());
+        ASSERT_EQ(appsettings::loadBattery(paths), value) << "save " << i;
+    }
+}
+
 // What the window can tell the user at start: the files it will neither read nor replace.
 TEST(DataFolder, RefusedFilesAreListedForTheStart) {
     PlantRig rig;

@@ -56,12 +56,13 @@ TEST(LanguageTableTest, StoredFontSizesAreBroughtIntoASaneRange) {
                  {"12", 12},
                  {"-5", 0},
                  {"x", 0}};
-    test::TempData data;
     for (const auto& c : cases) {
+        test::TempData data;  // a new file each time: two written in one millisecond look alike to QSettings
         data.writeFile(QStringLiteral("Configs/Config.ini"),
                        QByteArray("[FONT_LIST]\nFONT_SIZE_0=") + c.stored);
         EXPECT_EQ(loadLanguageFont(data.paths(), 0).pixelSize, c.loaded) << c.stored;
     }
+    test::TempData data;
     data.writeFile(QStringLiteral("Configs/Config.ini"), "[FONT_LIST]\nFONT_SIZE_0=2147483647\n");
     EXPECT_EQ(UiContext::fromPaths(data.paths(), 0, 5.0).font().pixelSize(), kMaxFontPixelSize * 5);
 }
