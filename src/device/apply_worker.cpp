@@ -24,11 +24,11 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
     }
     const bool diffBefore = appsettings::loadDiff(paths) == 1;
     // The settings and "Config/Diff" = 1 land together, before anything is sent: a program
-    // killed during the write leaves the flag set, and the next apply writes everything.
+    // killed during the write leaves the flag set, and the next apply writes everything. A mouse
+    // that reports itself off gets nothing now, so the flag stays set for the next apply too.
     SaveBatch save(paths);
     addConfigState(save, paths, working);
-    if (!mouseOff)
-        save.editIni(paths.configFile(), [](QSettings& s) { s.setValue(QStringLiteral("Config/Diff"), 1); });
+    save.editIni(paths.configFile(), [](QSettings& s) { s.setValue(QStringLiteral("Config/Diff"), 1); });
     outcome.save = save.commit();
     if (!outcome.save.ok()) {
         qCDebug(lcDevice).noquote() << "apply: settings not saved, nothing written -"
