@@ -116,13 +116,15 @@ QVariant u32Value(uint32_t v) {
 
 // Reading: numbers as signed ints truncated to the field. Unsigned 32-bit codes are read as 64-bit
 // numbers before the truncation, so that a code above 2^31 that this program wrote comes back.
-uint8_t readU8(const QSettings& s, const QString& key) {
+using Group = IniRecords::Group;
+
+uint8_t readU8(const Group& s, const QString& key) {
     return conv::toU8(s.value(key).toInt());
 }
-int32_t readI32(const QSettings& s, const QString& key) {
+int32_t readI32(const Group& s, const QString& key) {
     return s.value(key).toInt();
 }
-uint32_t readU32(const QSettings& s, const QString& key) {
+uint32_t readU32(const Group& s, const QString& key) {
     return static_cast<uint32_t>(static_cast<quint64>(s.value(key).toLongLong()) & 0xFFFFFFFFu);
 }
 
@@ -184,9 +186,9 @@ void writeProfileGroup(QSettings& s, const QString& group, const MouseProfile& p
     s.endGroup();
 }
 
-void readProfileGroup(QSettings& s, const QString& group, MouseProfile& p, ProfileKeySet set) {
+void readProfileGroup(const IniRecords& records, const QString& group, MouseProfile& p, ProfileKeySet set) {
     const ProfileKeys& k = keys();
-    s.beginGroup(group);
+    const Group s(records, group);
     p.pollrate = readU8(s, k.pollrate);
     p.dpi = readU8(s, k.dpi);
     for (int i = 0; i < kDpiStageSlots; ++i) {
@@ -237,7 +239,6 @@ void readProfileGroup(QSettings& s, const QString& group, MouseProfile& p, Profi
         led.bright = readU32(s, k.leds[i].bright);
         led.breath = readU32(s, k.leds[i].breath);
     }
-    s.endGroup();
 }
 
 namespace {
@@ -245,13 +246,12 @@ const QString kProfileGroup = QStringLiteral("PROFILE");
 const QString kProfileSuffix = QStringLiteral(".prof");
 }  // namespace
 
-int countProfileKeys(QSettings& s, const QString& group, ProfileKeySet set, int enough) {
+int countProfileKeys(const IniRecords& records, const QString& group, ProfileKeySet set, int enough) {
     int found = 0;
-    s.beginGroup(group);
+    const Group s(records, group);
     for (const QString& key : keyNames(set)) {
         if (s.contains(key) && ++found >= enough) break;
     }
-    s.endGroup();
     return found;
 }
 
@@ -290,8 +290,8 @@ ProfileLoad loadProfileFromPath(const Paths& paths, MouseProfile& profile, const
     if (!file.isEmpty()) {
         IniReader reader(paths, file);
         if (reader.isOpen() &&
-            countProfileKeys(reader.settings(), kProfileGroup, ProfileKeySet::Full, 1) > 0) {
-            readProfileGroup(reader.settings(), kProfileGroup, profile);
+            countProfileKeys(reader.records(), kProfileGroup, ProfileKeySet::Full, 1) > 0) {
+            readProfileGroup(reader.records(), kProfileGroup, profile);
             return ProfileLoad::Loaded;
         }
         // A refused file was reported by the reader already.
@@ -313,7 +313,7 @@ void loadProfileFromPath(MouseProfile& profile, const QString& file) {
         profile = MouseProfile();
         return;
     }
-    readProfileGroup(reader.settings(), kProfileGroup, profile);
+    readProfileGroup(reader.records(), kProfileGroup, profile);
 }
 
 SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file) {
