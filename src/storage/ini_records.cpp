@@ -457,6 +457,32 @@ bool IniRecords::contains(const QString& key) const {
     return find(key) != nullptr;
 }
 
+bool IniRecords::holds(const QString& key, const QVariant& written) const {
+    const Entry* e = find(key);
+    if (!e) return false;
+    const QVariant stored = valueOf(*e);
+    switch (written.userType()) {
+        case QMetaType::QString:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Bool:
+        case QMetaType::Double:
+            return stored.userType() == QMetaType::QString && stored.toString() == written.toString();
+        default: {
+            // Written as "@Invalid()" or "@Variant(...)" and read back through the same stream.
+            QByteArray a;
+            QByteArray b;
+            QDataStream sa(&a, QIODevice::WriteOnly);
+            QDataStream sb(&b, QIODevice::WriteOnly);
+            sa << stored;
+            sb << written;
+            return a == b;
+        }
+    }
+}
+
 QStringList IniRecords::keys() const {
     QStringList k;
     k.reserve(size());
@@ -484,6 +510,10 @@ QVariant IniRecords::Group::value(const QString& name) const {
 
 bool IniRecords::Group::contains(const QString& name) const {
     return records_.contains(key(name));
+}
+
+bool IniRecords::Group::holds(const QString& name, const QVariant& written) const {
+    return records_.holds(key(name), written);
 }
 
 }  // namespace mousecfg

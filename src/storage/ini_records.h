@@ -38,6 +38,9 @@ public:
     // As QSettings::value and QSettings::contains.
     QVariant value(const QString& key, const QVariant& def = QVariant()) const;
     bool contains(const QString& key) const;
+    // True when the file has `key` as QSettings::setValue(key, written) would leave it: numbers,
+    // truth values and text as the same text, other types as the same value.
+    bool holds(const QString& key, const QVariant& written) const;
 
     QStringList keys() const;  // sorted, as QSettings::allKeys()
     int size() const { return static_cast<int>(entries_.size()); }
@@ -49,6 +52,7 @@ public:
         Group(const IniRecords& records, const QString& group);
         QVariant value(const QString& name) const;
         bool contains(const QString& name) const;
+        bool holds(const QString& name, const QVariant& written) const;
 
     private:
         const QString& key(const QString& name) const;

@@ -130,60 +130,81 @@ uint32_t readU32(const Group& s, const QString& key) {
 
 }  // namespace
 
-void writeProfileGroup(QSettings& s, const QString& group, const MouseProfile& p, ProfileKeySet set) {
+namespace {
+
+// Every key of the set with the value it is written as, in the order of the key set.
+template <typename Put>
+void visitProfile(const MouseProfile& p, ProfileKeySet set, Put&& put) {
     const ProfileKeys& k = keys();
-    s.beginGroup(group);
-    s.setValue(k.pollrate, byteValue(p.pollrate));
-    s.setValue(k.dpi, byteValue(p.dpi));
+
+    put(k.pollrate, byteValue(p.pollrate));
+    put(k.dpi, byteValue(p.dpi));
     for (int i = 0; i < kDpiStageSlots; ++i) {
         const DpiStage& st = p.dpiStages[i];
-        s.setValue(k.stages[i].used, byteValue(st.used));
-        s.setValue(k.stages[i].link, byteValue(st.link));
-        s.setValue(k.stages[i].xy, u32Value(st.xy));
-        s.setValue(k.stages[i].x, u32Value(st.x));
-        s.setValue(k.stages[i].y, u32Value(st.y));
+        put(k.stages[i].used, byteValue(st.used));
+        put(k.stages[i].link, byteValue(st.link));
+        put(k.stages[i].xy, u32Value(st.xy));
+        put(k.stages[i].x, u32Value(st.x));
+        put(k.stages[i].y, u32Value(st.y));
     }
-    s.setValue(k.mousespeed, byteValue(p.mousespeed));
-    s.setValue(k.dbclickspeed, byteValue(p.dbclickspeed));
-    s.setValue(k.scrollispage, byteValue(p.scrollispage));
-    s.setValue(k.scrollspeed, byteValue(p.scrollspeed));
-    s.setValue(k.accelenable, byteValue(p.accelenable));
-    s.setValue(k.acee, byteValue(p.acee));
+    put(k.mousespeed, byteValue(p.mousespeed));
+    put(k.dbclickspeed, byteValue(p.dbclickspeed));
+    put(k.scrollispage, byteValue(p.scrollispage));
+    put(k.scrollspeed, byteValue(p.scrollspeed));
+    put(k.accelenable, byteValue(p.accelenable));
+    put(k.acee, byteValue(p.acee));
     for (int i = 0; i < kButtonSlots; ++i) {
         const ButtonAssignment& b = p.buttons[i];
         const ButtonKeys& bk = k.buttons[i];
-        s.setValue(bk.ID, b.ID);
-        s.setValue(bk.Fun, b.Fun);
-        s.setValue(bk.LoopNumber, b.LoopNumber);
-        s.setValue(bk.KeyNumber, b.KeyNumber);
-        s.setValue(bk.Res1, byteValue(b.Res1));
-        s.setValue(bk.Res2, byteValue(b.Res2));
-        s.setValue(bk.Res3, byteValue(b.Res3));
-        s.setValue(bk.Res4, byteValue(b.Res4));
-        s.setValue(bk.macroname, b.macroname);
+        put(bk.ID, b.ID);
+        put(bk.Fun, b.Fun);
+        put(bk.LoopNumber, b.LoopNumber);
+        put(bk.KeyNumber, b.KeyNumber);
+        put(bk.Res1, byteValue(b.Res1));
+        put(bk.Res2, byteValue(b.Res2));
+        put(bk.Res3, byteValue(b.Res3));
+        put(bk.Res4, byteValue(b.Res4));
+        put(bk.macroname, b.macroname);
         for (int e = 0; e < kKeyInfoEntries; ++e) {
-            s.setValue(bk.map[e], byteValue(b.KeyInfo[e].map));
-            s.setValue(bk.low[e], byteValue(b.KeyInfo[e].low));
-            s.setValue(bk.high[e], byteValue(b.KeyInfo[e].high));
+            put(bk.map[e], byteValue(b.KeyInfo[e].map));
+            put(bk.low[e], byteValue(b.KeyInfo[e].low));
+            put(bk.high[e], byteValue(b.KeyInfo[e].high));
         }
     }
-    s.setValue(k.ProfileName, p.ProfileName);
-    s.setValue(k.ProfilePath, p.ProfilePath);
-    s.setValue(k.LedMode, byteValue(p.LedMode));
+    put(k.ProfileName, p.ProfileName);
+    put(k.ProfilePath, p.ProfilePath);
+    put(k.LedMode, byteValue(p.LedMode));
     if (set == ProfileKeySet::Full) {
-        s.setValue(k.LedMoveOFF, byteValue(p.LedMoveOFF));
-        s.setValue(k.LedSleepTime, byteValue(p.LedSleepTime));
+        put(k.LedMoveOFF, byteValue(p.LedMoveOFF));
+        put(k.LedSleepTime, byteValue(p.LedSleepTime));
     }
     for (int i = 0; i < kLedModes; ++i) {
         const LedModeSetting& led = p.ledModes[i];
-        s.setValue(k.leds[i].RGB, QVariant::fromValue(led.RGB));
-        s.setValue(k.leds[i].h, u32Value(led.h));
-        s.setValue(k.leds[i].s, u32Value(led.s));
-        s.setValue(k.leds[i].v, u32Value(led.v));
-        s.setValue(k.leds[i].bright, u32Value(led.bright));
-        s.setValue(k.leds[i].breath, u32Value(led.breath));
+        put(k.leds[i].RGB, QVariant::fromValue(led.RGB));
+        put(k.leds[i].h, u32Value(led.h));
+        put(k.leds[i].s, u32Value(led.s));
+        put(k.leds[i].v, u32Value(led.v));
+        put(k.leds[i].bright, u32Value(led.bright));
+        put(k.leds[i].breath, u32Value(led.breath));
     }
+}
+
+}  // namespace
+
+void writeProfileGroup(QSettings& s, const QString& group, const MouseProfile& p, ProfileKeySet set) {
+    s.beginGroup(group);
+    visitProfile(p, set, [&s](const QString& key, const QVariant& value) { s.setValue(key, value); });
     s.endGroup();
+}
+
+bool profileGroupHolds(const IniRecords& records, const QString& group, const MouseProfile& p,
+                       ProfileKeySet set) {
+    const IniRecords::Group g(records, group);
+    bool held = true;
+    visitProfile(p, set, [&](const QString& key, const QVariant& value) {
+        if (held && !g.holds(key, value)) held = false;
+    });
+    return held;
 }
 
 void readProfileGroup(const IniRecords& records, const QString& group, MouseProfile& p, ProfileKeySet set) {
@@ -270,7 +291,9 @@ QString defaultProfileFile(const Paths& paths) {
 }
 
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile) {
-    batch.editIni(file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); });
+    batch.editIni(
+        file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); },
+        [&profile](const IniRecords& r) { return profileGroupHolds(r, kProfileGroup, profile); });
 }
 
 bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name) {
@@ -331,9 +354,11 @@ bool saveDpiIndex(const Paths& paths, const QString& name, int value) {
     const QString file = currentProfileFile(paths, name);
     if (file.isEmpty()) return false;
     SaveBatch batch(paths);
-    batch.editIni(file, [value](QSettings& s) {
-        s.setValue(QStringLiteral("PROFILE/dpi"), static_cast<int>(conv::toU8(value)));
-    });
+    const QString key = QStringLiteral("PROFILE/dpi");
+    const QVariant dpi(static_cast<int>(conv::toU8(value)));
+    batch.editIni(
+        file, [&](QSettings& s) { s.setValue(key, dpi); },
+        [&](const IniRecords& r) { return r.holds(key, dpi); });
     return batch.commit().ok();
 }
 

@@ -30,6 +30,11 @@ void writeProfileGroup(QSettings& settings, const QString& group, const MousePro
 void readProfileGroup(const IniRecords& records, const QString& group, MouseProfile& profile,
                       ProfileKeySet keys = ProfileKeySet::Full);
 
+// True when the file already holds `profile` as writeProfileGroup would write it, so writing it
+// again would change nothing.
+bool profileGroupHolds(const IniRecords& records, const QString& group, const MouseProfile& profile,
+                       ProfileKeySet keys = ProfileKeySet::Full);
+
 // How many keys of the set `group` holds, counting up to `enough` (a file holds "profile keys"
 // when this is above 0; a complete profile holds all of them).
 int countProfileKeys(const IniRecords& records, const QString& group, ProfileKeySet keys, int enough);
@@ -62,12 +67,13 @@ void loadProfileFromPath(MouseProfile& profile, const QString& file);
 // folder gets the folder's checks and lock; without, `file` is treated as a file outside it.
 SaveStatus saveProfileToPath(const Paths& paths, const MouseProfile& profile, const QString& file);
 SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file);
-// Adds group "PROFILE" of `file` to a save.
+// Adds group "PROFILE" of `file` to a save (left out of it when the file holds the profile already).
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile);
-// Writes only "PROFILE/dpi" of the current profile file of `name`.
+// Writes only "PROFILE/dpi" of the current profile file of `name` (nothing when it holds the value).
 bool saveDpiIndex(const Paths& paths, const QString& name, int value);
 
-// Regenerates Configs/Profile/DefaultProfile.prof from the product defaults.
+// Regenerates Configs/Profile/DefaultProfile.prof from the product defaults, when it is missing or
+// holds anything else.
 SaveStatus writeDefaultProfileFile(const Paths& paths);
 
 // "MouseName/Name": the product an exported file belongs to. Stamping keeps the file's other keys.
