@@ -361,14 +361,7 @@
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnDPIWindow</name>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnMessageBox</name>
+    <name>mousecfg::SkinnedDialog</name>
     <message>
         <source>Yes</source>
         <translation>Yes</translation>
@@ -380,6 +373,13 @@
     <message>
         <source>No</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
     </message>
 </context>
 <context>
@@ -391,21 +391,6 @@
     <message>
         <source>SCROLL SPEED</source>
         <translation>SCROLL SPEED</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnPopBox</name>
-    <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
     </message>
 </context>
 <context>

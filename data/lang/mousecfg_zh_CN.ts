@@ -361,14 +361,7 @@
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnDPIWindow</name>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnMessageBox</name>
+    <name>mousecfg::SkinnedDialog</name>
     <message>
         <source>Yes</source>
         <translation>是</translation>
@@ -380,6 +373,13 @@
     <message>
         <source>No</source>
         <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
     </message>
 </context>
 <context>
@@ -391,21 +391,6 @@
     <message>
         <source>SCROLL SPEED</source>
         <translation>滚动速度</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnPopBox</name>
-    <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@ namespace {
 using namespace languages;
 
 QString yesInCurrentLanguage() {
-    return QCoreApplication::translate("mousecfg::TarnMessageBox", "Yes");
+    return QCoreApplication::translate("mousecfg::SkinnedDialog", "Yes");
 }
 
 TEST(LanguageTableTest, ReadsAllTenEntriesWhateverTheCount) {
