@@ -61,8 +61,10 @@ TEST(ApplyFlow, ApplyWritesTheEditOffTheGuiThreadWhileTheDialogAnimates) {
         ASSERT_TRUE(reached.tryAcquire(1, 60000));  // the worker is in the middle of the write
         looked = true;
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(dialog->movie()->state(), QMovie::Running);
-        EXPECT_TRUE(dialog->movie()->isValid());
+        QMovie* movie = dialog->findChild<QLabel*>(QStringLiteral("processAnimation"))->movie();
+        ASSERT_NE(movie, nullptr);
+        EXPECT_EQ(movie->state(), QMovie::Running);
+        EXPECT_TRUE(movie->isValid());
         QTest::keyClick(dialog, Qt::Key_Escape);
         EXPECT_TRUE(dialog->isVisible()) << "the write cannot be walked away from";
     });

@@ -21,6 +21,7 @@ TarnProcessDialog::TarnProcessDialog(QWidget* parent)
     background_.load(ui.skinPath(QStringLiteral("process.png")));
 
     label_ = new QLabel(this);
+    label_->setObjectName(QStringLiteral("processAnimation"));
     label_->setGeometry(0, 0, side, side);
     label_->setAlignment(Qt::AlignCenter);
     movie_ = new QMovie(QStringLiteral(":/skin/loading.gif"), QByteArray(), this);

@@ -17,9 +17,6 @@ public:
 
     explicit TarnProcessDialog(QWidget* parent = nullptr);
 
-    QMovie* movie() const { return movie_; }
-    QLabel* animationLabel() const { return label_; }
-
 public Q_SLOTS:
     void slotProcessDlg();
     void updateProgress();
