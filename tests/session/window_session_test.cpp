@@ -220,6 +220,8 @@ TEST(WindowSession, ReportsDeviceChangesAndTimersDuringAWriteWaitUntilItIsOver) 
     WindowSession& s = rig.startSession();
     rig.scheduler.runPending();
     QSignalSpy shown(&s, &WindowSession::showRequested);
+    QSignalSpy battery(&s, &WindowSession::batteryChanged);
+    rig.mouse.setCharging(true);  // what the status thread reports after the write says so too
     const int slot = s.currentSlot();
     const uint8_t speed = s.currentRecord().scrollspeed == 9 ? 4 : 9;
     s.currentRecord().scrollspeed = speed;
@@ -244,12 +246,16 @@ TEST(WindowSession, ReportsDeviceChangesAndTimersDuringAWriteWaitUntilItIsOver) 
         ASSERT_TRUE(reached.tryAcquire(1, 60000));
         looked = true;
         EXPECT_TRUE(s.writing());
+        battery.clear();
         s.onStatusReport(3, stage, rate, 0);
+        s.onBatteryReport(1, 0xE8, 0x03);
+        s.onWriteStatus(0);
         s.warningDue();
         rig.plug(kCable, true);
         EXPECT_EQ(s.currentSlot(), slot);
         EXPECT_FALSE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
         EXPECT_EQ(shown.count(), 0);
+        EXPECT_EQ(battery.count(), 0);
     });
     rig.backend.clear();
     EXPECT_EQ(s.runWriteFlow(false), TxOk);
@@ -262,11 +268,13 @@ TEST(WindowSession, ReportsDeviceChangesAndTimersDuringAWriteWaitUntilItIsOver) 
     EXPECT_TRUE(rig.mouse.framesWithCommand(command::kButtonTable).empty()) << "only the changed part";
     EXPECT_TRUE(s.stored() == s.working());
     // Afterwards, in order: the cable (a new interface: the next write is a full one), then the
-    // report; the window's timer is armed again.
+    // reports; the window's timer is armed again.
     EXPECT_TRUE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
     EXPECT_EQ(s.connectionState(), WindowSession::CableAndReceiver);
     EXPECT_EQ(appsettings::loadDiff(rig.paths), 1);
     EXPECT_EQ(s.currentSlot(), 3);
+    ASSERT_FALSE(battery.isEmpty());
+    EXPECT_TRUE(lastBattery(battery).charging) << "the battery reported during the write";
     EXPECT_EQ(rig.scheduler.delays(), std::vector<int>{200});
     rig.scheduler.runPending();
     EXPECT_EQ(shown.count(), 1);

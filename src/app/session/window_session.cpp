@@ -73,6 +73,10 @@ QString WindowSession::currentSlotName() const {
 // --- The status thread's reports
 
 void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte) {
+    if (writing_) {
+        pendingBattery_ = {charge, lowByte, hiByte};
+        return;
+    }
     BatteryState state;
     if (charge == 0 && lowByte == 0 && hiByte == 0) {
         mouseOff_.store(true);
@@ -103,6 +107,10 @@ void WindowSession::onStatusReport(quint8 profile, quint8 stage, quint8 rate, qu
 }
 
 void WindowSession::onWriteStatus(quint8 status) {
+    if (writing_) {
+        pendingWriteStatus_ = status;
+        return;
+    }
     if (status == 0) appsettings::saveDiff(paths(), 1);
 }
 
@@ -223,9 +231,12 @@ quint8 WindowSession::runWriteFlow(bool writeAll) {
     writing_ = true;
     const quint8 result = (runner_ ? runner_ : ownRunner_.get())->run(makeApplyJob(input), writeAll);
     writing_ = false;
-    // What arrived during the write, in order: device changes first, then the last status.
+    // What arrived during the write, in order: device changes first, then the last reports.
     const QVector<HotplugEvent> events = std::exchange(pendingEvents_, {});
     for (const HotplugEvent& e : events) monitor_.handleEvent(e);
+    if (const std::optional<std::array<quint8, 3>> b = std::exchange(pendingBattery_, std::nullopt))
+        onBatteryReport((*b)[0], (*b)[1], (*b)[2]);
+    if (const std::optional<quint8> w = std::exchange(pendingWriteStatus_, std::nullopt)) onWriteStatus(*w);
     if (const std::optional<std::array<quint8, 4>> s = std::exchange(pendingStatus_, std::nullopt))
         onStatusReport((*s)[0], (*s)[1], (*s)[2], (*s)[3]);
     if (result == kApplyMouseOff)

@@ -28,8 +28,9 @@ struct BatteryState {
 // against damaged reports), the active slot, the write flow and the events that wait while a
 // write runs. The window, its tabs and the profile bar show what its signals announce.
 //
-// Threads: it lives on the GUI thread. During a write the write thread owns both profile sets;
-// status reports and device changes that arrive meanwhile wait until the write is over.
+// Threads: it lives on the GUI thread. During a write the write thread owns both profile sets and
+// the settings files; reports and device changes that arrive meanwhile wait until the write is
+// over.
 class WindowSession : public QObject, private ConnectionHost {
     Q_OBJECT
 public:
@@ -47,7 +48,6 @@ public:
     void start();
 
     const Paths& paths() const { return services_.paths; }
-    AppServices& services() { return services_; }
     ConfigState& working() { return working_; }
     ConfigState& stored() { return stored_; }
     MouseProfile& currentRecord() { return currentProfile(working_); }
@@ -147,8 +147,11 @@ private:
     int batteryFull_ = 4200;
     int lastBatteryLevel_ = -1;
     std::atomic<bool> mouseOff_{false};
-    // A write thread runs: status reports and device changes wait until it is done.
+    // A write thread runs: reports and device changes wait until it is done (the write thread
+    // owns the profile sets and writes the settings files meanwhile).
     bool writing_ = false;
+    std::optional<std::array<quint8, 3>> pendingBattery_;
+    std::optional<quint8> pendingWriteStatus_;
     std::optional<std::array<quint8, 4>> pendingStatus_;
     QVector<HotplugEvent> pendingEvents_;
 };
