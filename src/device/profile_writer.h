@@ -31,9 +31,10 @@ class ProfileWriter {
 public:
     ProfileWriter(DeviceLink& link, Paths paths, StatusReporter* status = nullptr);
 
+    // The product facts the writes encode for: read at construction; whoever can switch mice sets
+    // them again before a write.
     void setProduct(const WriteProduct& product) { product_ = product; }
     const WriteProduct& product() const { return product_; }
-    void reloadProduct() { product_ = loadWriteProduct(paths_); }
 
     // flags: change::kBasic, kDpi, kButtons, kLighting (any combination).
     TxResult WriteProfileSet(const ConfigState& state, ChangeMask flags);
