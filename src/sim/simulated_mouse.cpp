@@ -7,6 +7,7 @@
 #include "device/command_frame.h"
 #include "device/device_link.h"
 #include "sim/sim_log.h"
+#include "sim/sim_state_file.h"
 
 namespace mousecfg {
 
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kReportLength = kFrameLength;
 constexpr int kPaths = 2;
-constexpr int kMacroCommand = command::kMacroMemory;
 
 enum Collection : unsigned { kMouseCollection = 1, kCommandCollection = 2 };
 
@@ -69,9 +69,8 @@ struct SimulatedMouse::Impl {
     std::vector<HidDeviceInfo> extra;
     std::vector<HandleState*> handles;
 
-    std::array<QByteArray, 5> sections;  // commands 0x01..0x05
-    bool configMode = false;
-    std::vector<uint8_t> reloads;
+    FirmwareMemory memory;
+    QString stateFile;  // empty: the memory is not kept across runs
 
     uint16_t batteryRaw = 960;  // 3960 mV
     bool charging = false;
@@ -79,9 +78,6 @@ struct SimulatedMouse::Impl {
     uint8_t writeStatus = 1;
     uint8_t mode = 0;
     bool off = false;
-    uint8_t profile = 0;
-    uint8_t stage = 1;
-    uint8_t rate = 1;
 
     EchoFault fault = EchoFault::None;
     int faultCount = 0;
@@ -123,7 +119,18 @@ struct SimulatedMouse::Impl {
                               static_cast<uint8_t>(charging ? 1 : 0), writeStatus, 0, 0, linkMode});
     }
     QByteArray statusReport() const {
-        return commandReport(command::kStatusReport, {profile, stage, rate, mode});
+        return commandReport(command::kStatusReport,
+                             {memory.activeProfile(), memory.dpiStage(), memory.rate(), mode});
+    }
+
+    // Writes the state file, when there is one.
+    void keep() const {
+        if (stateFile.isEmpty()) return;
+        SimulatedMouseMemory m;
+        m.firmware = memory.state();
+        m.batteryRaw = batteryRaw;
+        m.charging = charging;
+        saveSimulatedMouseMemory(stateFile, m);
     }
 
     void reportStatusUnasked() {
@@ -135,30 +142,6 @@ struct SimulatedMouse::Impl {
         out = fault;
         if (faultCount > 0 && --faultCount == 0) fault = EchoFault::None;
         return true;
-    }
-
-    void storeSectionWrite(const QByteArray& f) {
-        const uint8_t cmd = static_cast<uint8_t>(f.at(3));
-        if (cmd < 1 || cmd > 5) return;
-        QByteArray& s = sections[cmd - 1];
-        int offset = static_cast<uint8_t>(f.at(4));
-        if (cmd == kMacroCommand) offset |= static_cast<uint8_t>(f.at(5)) << 8;
-        const int n = std::min<int>(static_cast<uint8_t>(f.at(6)), kFrameMaxData);
-        for (int i = 0; i < n; ++i) {
-            if (offset + i < s.size()) s[offset + i] = f.at(kFrameDataStart - 1 + i);
-        }
-    }
-
-    void applyReload(uint8_t mask) {
-        reloads.push_back(mask);
-        if (mask != 0x01) return;
-        const QByteArray& g = sections[0];
-        const uint8_t p = static_cast<uint8_t>(g.at(6));
-        if (p < 5) {
-            profile = p;
-            rate = static_cast<uint8_t>(g.at(11 + p));
-        }
-        stage = static_cast<uint8_t>(g.at(17));
     }
 
     void runFrameHook() {
@@ -192,21 +175,11 @@ struct SimulatedMouse::Impl {
             return;
         }
         if (off) return;  // the receiver cannot reach the mouse: nothing happens, nothing answers
-        switch (cmd) {
-            case command::kSelectProfile:
-                if (static_cast<uint8_t>(f.at(4)) < 5) profile = static_cast<uint8_t>(f.at(4));
-                break;
-            case command::kConfigMode:
-                if (f.at(4) == 0) configMode = true;
-                if (f.at(4) == 1) configMode = false;
-                break;
-            case command::kReload:
-                applyReload(static_cast<uint8_t>(f.at(5)));
-                break;
-            default:
-                if (echoClass == EchoClass::Data && configMode) storeSectionWrite(f);
-                break;
-        }
+        const FirmwareMemory::Effect effect = memory.receive(f);
+        // A finished write sequence and a profile switch from the host are kept at once.
+        if (effect == FirmwareMemory::Effect::SequenceEnded ||
+            effect == FirmwareMemory::Effect::ChangedOutside)
+            keep();
         if (echoClass == EchoClass::None) return;
         QByteArray echo = f;
         if (echoClass == EchoClass::HeaderOnly) std::fill(echo.begin() + 8, echo.end(), '\0');
@@ -244,7 +217,7 @@ struct SimulatedMouse::Impl {
         if (present[0] || present[1]) presentBeforeUnplug = present;
         present = {false, false};
         for (int& g : generation) ++g;  // every handle open now is dead for good
-        configMode = false;
+        memory.leaveConfigMode();
     }
 };
 
@@ -322,9 +295,13 @@ SimulatedMouse::SimulatedMouse(Options options) : d_(std::make_shared<Impl>()) {
     d_->present = {options.receiver, options.cable};
     d_->presentBeforeUnplug = d_->present;
     d_->release = {options.receiverRelease, options.cableRelease};
-    for (int i = 0; i < 5; ++i)
-        d_->sections[static_cast<size_t>(i)] =
-            QByteArray(i == kMacroCommand - 1 ? kMacroSectionSize : kSectionSize, '\0');
+    d_->stateFile = options.stateFile;
+    SimulatedMouseMemory kept;
+    if (!d_->stateFile.isEmpty() && loadSimulatedMouseMemory(d_->stateFile, kept)) {
+        d_->memory.restore(kept.firmware);
+        d_->batteryRaw = kept.batteryRaw;
+        d_->charging = kept.charging;
+    }
 }
 
 SimulatedMouse::~SimulatedMouse() {
@@ -448,29 +425,24 @@ int SimulatedMouse::openHandleCount() const {
     return static_cast<int>(d_->handles.size());
 }
 
-QByteArray SimulatedMouse::section(uint8_t command) const {
+QByteArray SimulatedMouse::section(uint8_t command, int profile) const {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    if (command < 1 || command > 5) return QByteArray();
-    return d_->sections[command - 1];
+    return d_->memory.section(command, profile);
 }
 
-void SimulatedMouse::setSection(uint8_t command, const QByteArray& bytes) {
+void SimulatedMouse::setSection(uint8_t command, const QByteArray& bytes, int profile) {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    if (command < 1 || command > 5) return;
-    QByteArray& s = d_->sections[command - 1];
-    const int size = s.size();
-    s = bytes.left(size);
-    if (s.size() < size) s.append(QByteArray(size - s.size(), '\0'));
+    d_->memory.setSection(command, bytes, profile);
 }
 
 bool SimulatedMouse::inConfigMode() const {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    return d_->configMode;
+    return d_->memory.inConfigMode();
 }
 
 std::vector<uint8_t> SimulatedMouse::reloadMasks() const {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    return d_->reloads;
+    return d_->memory.reloadMasks();
 }
 
 void SimulatedMouse::setBatteryMillivolts(int millivolts) {
@@ -516,35 +488,43 @@ void SimulatedMouse::setMode(uint8_t mode) {
 
 uint8_t SimulatedMouse::activeProfile() const {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    return d_->profile;
+    return d_->memory.activeProfile();
+}
+
+uint8_t SimulatedMouse::selectedProfile() const {
+    std::lock_guard<std::mutex> lock(d_->mutex);
+    return d_->memory.selectedProfile();
 }
 
 uint8_t SimulatedMouse::dpiStage() const {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    return d_->stage;
+    return d_->memory.dpiStage();
 }
 
 uint8_t SimulatedMouse::rate() const {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    return d_->rate;
+    return d_->memory.rate();
 }
 
 void SimulatedMouse::changeProfileOnMouse(uint8_t profile) {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->profile = profile;
+    d_->memory.changeProfileOnMouse(profile);
     d_->reportStatusUnasked();
+    d_->keep();
 }
 
 void SimulatedMouse::changeDpiStageOnMouse(uint8_t stage) {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->stage = stage;
+    d_->memory.changeDpiStageOnMouse(stage);
     d_->reportStatusUnasked();
+    d_->keep();
 }
 
 void SimulatedMouse::changeRateOnMouse(uint8_t rate) {
     std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->rate = rate;
+    d_->memory.changeRateOnMouse(rate);
     d_->reportStatusUnasked();
+    d_->keep();
 }
 
 void SimulatedMouse::moveMouse(int reports) {
