@@ -219,13 +219,6 @@ TEST(Cli, TheSimulatedMouseKeepsWhatWasAppliedAcrossRuns) {
     EXPECT_EQ(line(after, QStringLiteral("profile")), QStringLiteral("3")) << after.toStdString();
     EXPECT_EQ(line(after, QStringLiteral("dpi stage")), QStringLiteral("4"));
     EXPECT_EQ(line(after, QStringLiteral("rate")), QStringLiteral("250 Hz"));
-
-    // A damaged memory file: the mouse starts as it left the factory.
-    data.writeFile(QStringLiteral("Configs/SimulatedMouse.bin"), "damaged");
-    const QString fresh = simulated(data, {QStringLiteral("status")});
-    EXPECT_EQ(line(fresh, QStringLiteral("profile")), QStringLiteral("1")) << fresh.toStdString();
-    EXPECT_EQ(line(fresh, QStringLiteral("dpi stage")), QStringLiteral("2"));
-    EXPECT_EQ(line(fresh, QStringLiteral("rate")), QStringLiteral("1000 Hz"));
 }
 
 }  // namespace
