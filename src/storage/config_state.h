@@ -141,7 +141,25 @@ constexpr ChangeMask kDpi = 2;       // DPI stages
 constexpr ChangeMask kButtons = 4;   // button assignments and macros
 constexpr ChangeMask kLighting = 8;  // lighting effect
 constexpr ChangeMask kAll = 15;
+constexpr ChangeMask kTables = kDpi | kButtons | kLighting;  // the groups each profile has its own of
 }  // namespace change
+
+// The change mask broken down the way the mouse holds it: the settings section is shared by all
+// profiles, while every profile has its own DPI, button and lighting tables.
+struct ProfileChanges {
+    ChangeMask global = change::kNone;                   // kBasic or nothing
+    std::array<ChangeMask, kProfileCount> perProfile{};  // kDpi, kButtons, kLighting
+    ChangeMask combined() const;                         // the OR of everything
+    bool empty() const { return combined() == change::kNone; }
+    // Every group of every profile: a full write.
+    static ProfileChanges all();
+    // The groups of `mask` for one profile (kBasic goes to `global`).
+    static ProfileChanges forProfile(int profile, ChangeMask mask);
+};
+bool operator==(const ProfileChanges& a, const ProfileChanges& b);
+inline bool operator!=(const ProfileChanges& a, const ProfileChanges& b) {
+    return !(a == b);
+}
 
 // Resets a profile to the product defaults: those of the descriptor when it is given, the
 // built-in ones when it is null.
@@ -156,5 +174,10 @@ void resetAllToDefaults(ConfigState& state, const Paths& paths);
 // both sides still counts as changed when its macro file has a non-zero "Setting/WriteSign"; that
 // flag is then cleared in the file (at most one file per call).
 ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stored, const Paths& paths);
+// The same comparison, by profile: a profile's table group is set when that profile's DPI stages,
+// buttons or lighting differ (a set "Setting/WriteSign" counts for the profile whose button uses
+// the macro). combined() is what computeChangeMask returns, with the same one-flag side effect.
+ProfileChanges computeProfileChanges(const ConfigState& working, const ConfigState& stored,
+                                     const Paths& paths);
 
 }  // namespace mousecfg
