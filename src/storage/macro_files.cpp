@@ -65,7 +65,9 @@ MacroFileData readMacroFile(const Paths& paths, const QString& name, int maxEven
     data.loopType = s.value(QStringLiteral("Setting/LoopType")).toInt();
     data.loopTime = s.value(QStringLiteral("Setting/LoopTime")).toInt();
     const int limit = std::clamp(maxEvents, 0, kMacroFileEventLimit);
-    const int count = std::clamp(s.value(QStringLiteral("Setting/Count")).toInt(), 0, limit);
+    // A count past the int range still means "more than we read", not "none".
+    const int count = static_cast<int>(
+        std::clamp<qlonglong>(s.value(QStringLiteral("Setting/Count")).toLongLong(), 0, limit));
     data.events.reserve(count);
     for (int i = 0; i < count; ++i) {
         MacroEvent e;
