@@ -10,39 +10,15 @@
 #include <QTimer>
 #include <functional>
 
+#include "fake_key_capture.h"
 #include "page_fixture.h"
 #include "pages/macros/macro_dialog.h"
 #include "pages/macros/macro_page_dialogs.h"
 #include "pages/macros/tarn_gunset_dialog.h"
-#include "platform/key_capture.h"
 #include "storage/macro_event_model.h"
 #include "widgets/tarn_push_button.h"
 
 namespace mousecfg::test {
-
-// A key-capture service whose keys the test types: key() reaches the capture that runs now.
-class FakeKeyCapture : public KeyCaptureService {
-public:
-    bool systemWide() const override { return true; }
-    QString name() const override { return QStringLiteral("fake"); }
-    std::unique_ptr<KeyCapture> begin(QWidget* focusWidget) override {
-        EXPECT_NE(focusWidget, nullptr);
-        auto capture = std::make_unique<KeyCapture>();
-        live_ = capture.get();
-        QObject::connect(capture.get(), &QObject::destroyed, [this, p = capture.get()] {
-            if (live_ == p) live_ = nullptr;
-        });
-        return capture;
-    }
-    bool capturing() const { return live_ != nullptr; }
-    // Set-1 make code and hook flags (0x01 extended, 0x80 released).
-    void key(quint16 scan, quint32 flags = 0) {
-        if (live_) Q_EMIT live_->keyEvent(RawKeyEvent{scan, flags});
-    }
-
-private:
-    KeyCapture* live_ = nullptr;
-};
 
 // Answers the page's questions: messages are collected, file dialogs return what the test set,
 // the gun dialog is filled by `gun` (its real widgets) and answered by its own Yes or No.
@@ -124,7 +100,7 @@ struct MacroPageRig {
     // A key typed at `at` ms: press, or release with the 0x80 flag.
     void key(qint64 at, quint16 scan, quint32 flags = 0) {
         now = at;
-        capture.key(scan, flags);
+        capture.send(scan, flags);
     }
 
     QVector<MacroEvent> rows() const { return page->model()->events(); }
@@ -141,7 +117,7 @@ struct MacroPageRig {
 
     TempData data;
     Paths paths;
-    FakeKeyCapture capture;
+    FakeKeyCaptureService capture;
     qint64 now = 1000;
     std::unique_ptr<MacroDialog> page;
     FakeMacroDialogs* dialogs = nullptr;

@@ -236,8 +236,8 @@ TEST(MacroPage, EditModeRewritesTheSelectedRow) {
     rig.clickRow(0);
     ASSERT_TRUE(rig.capture.capturing());
     EXPECT_EQ(editor->choiceButton()->text(), QStringLiteral("Up"));
-    rig.capture.key(0x48);  // keypad 8
-    rig.capture.key(0x48, 0x80);
+    rig.capture.send(0x48, 0);  // keypad 8
+    rig.capture.send(0x48, 0x80);
     EXPECT_EQ(rig.rows()[0], key(0x60, true));
     EXPECT_EQ(editor->choiceButton()->text(), QStringLiteral("Num 8"));
 
@@ -267,7 +267,7 @@ TEST(MacroPage, EditModeRewritesTheSelectedRow) {
     // CANCEL goes back to the file.
     rig.clickRow(0);
     rig.click(C::Edit);
-    rig.capture.key(0x1E);
+    rig.capture.send(0x1E, 0);
     EXPECT_EQ(rig.rows()[0], key(4, true));
     rig.click(C::Cancel);
     EXPECT_EQ(rig.rows(), saved);

@@ -32,7 +32,7 @@ public:
     }
     // A key pressed and released.
     void tap(quint16 scanCode, bool extended = false) {
-        const quint32 ext = extended ? RawKeyEvent::Extended : 0;
+        const quint32 ext = extended ? quint32{RawKeyEvent::Extended} : 0u;
         send(scanCode, ext);
         send(scanCode, ext | RawKeyEvent::Released);
     }
