@@ -55,6 +55,8 @@ public:
     bool isEditing() const { return editMode_; }
     bool isBatchMode() const { return batchMode_; }
     int delayUnit() const { return unit_; }
+    // The key capture running now (recording, or a key row in edit mode); null otherwise.
+    KeyCapture* keyCapture() const { return capture_.get(); }
     MacroEventModel* model() const { return model_; }
     QTableView* table() const { return table_; }
     QListWidget* macroList() const { return list_; }
