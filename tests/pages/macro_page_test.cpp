@@ -10,6 +10,7 @@
 #include "pages/macros/tarn_macro_item_delegate.h"
 #include "storage/app_settings.h"
 #include "storage/macro_events.h"
+#include "widgets/tarn_label.h"
 #include "widgets/tarn_line_edit.h"
 #include "widgets/tarn_menu.h"
 
@@ -235,11 +236,11 @@ TEST(MacroPage, EditModeRewritesTheSelectedRow) {
     // A key row takes the next key typed, its press state kept.
     rig.clickRow(0);
     ASSERT_TRUE(rig.capture.capturing());
-    EXPECT_EQ(editor->choiceButton()->text(), QStringLiteral("Up"));
+    EXPECT_EQ(editor->keyLabel()->text(), QStringLiteral("Up"));
     rig.capture.send(0x48, 0);  // keypad 8
     rig.capture.send(0x48, 0x80);
     EXPECT_EQ(rig.rows()[0], key(0x60, true));
-    EXPECT_EQ(editor->choiceButton()->text(), QStringLiteral("Num 8"));
+    EXPECT_EQ(editor->keyLabel()->text(), QStringLiteral("Num 8"));
 
     rig.clickRow(1);
     EXPECT_FALSE(rig.capture.capturing());

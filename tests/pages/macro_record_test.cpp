@@ -4,6 +4,7 @@
 #include "macro_page_rig.h"
 #include "sim/table_decoder.h"
 #include "storage/macro_events.h"
+#include "widgets/tarn_label.h"
 #include "widgets/tarn_line_edit.h"
 
 namespace mousecfg {
@@ -110,9 +111,19 @@ TEST(MacroRecording, RowLimitsAndTheReleaseWarning) {
         EXPECT_EQ(readMacroEvents(rig.paths, rig.page->currentMacroName()).size(), c.rows);
     }
 
-    // Stopping with a key still held warns and saves as well.
     MacroPageRig rig;
     rig.click(C::New);
+    // A capture that sees only the page's own window says so while recording.
+    test::FakeKeyCaptureService windowOnly(false);
+    MacroDialog page(rig.paths, windowOnly);
+    page.show();
+    EXPECT_FALSE(page.focusHint()->isVisible());
+    QTest::mouseClick(page.button(C::Start), Qt::LeftButton);
+    EXPECT_TRUE(page.focusHint()->isVisible());
+    QTest::mouseClick(page.button(C::Stop), Qt::LeftButton);
+    EXPECT_FALSE(page.focusHint()->isVisible());
+
+    // Stopping with a key still held warns and saves as well.
     rig.click(C::Start);
     rig.key(10, 0x2A);
     rig.click(C::Stop);

@@ -203,6 +203,10 @@ void MacroDialog::buildWidgets() {
     loopTime_->setAlignment(Qt::AlignCenter);
     msLabel_ = new TarnLabel(this);
     msLabel_->setText(QStringLiteral("ms"));
+    focusHint_ = new TarnLabel(this);
+    focusHint_->setObjectName(QStringLiteral("macroFocusHint"));
+    focusHint_->setWordWrap(true);
+    focusHint_->hide();
 
     auto makeBox = [this](const char* name) {
         auto* box = new QCheckBox(this);
@@ -259,6 +263,7 @@ void MacroDialog::retranslate() {
     loopToggles_[1]->setText(tr("REPEAT RUN WHEN KEY DOWN"));
     loopToggles_[2]->setText(tr("REPEAT RUN UNTIL THE KEY DOWN"));
     batchBox_->setText(tr("BATCH"));
+    focusHint_->setText(tr("ONLY KEYS TYPED INTO THIS WINDOW ARE RECORDED."));
     nameEdit_->setToolTip(tr("Macro name, at most 20 characters"));
     model_->setHeaders({tr("KEY"), tr("ACTION"), tr("DELAY(ms)")});
 
@@ -304,8 +309,8 @@ void MacroDialog::resizeEvent(QResizeEvent* event) {
     place(button(Control::MouseAction), 8, 280, 138, 28);
     place(batchBox_, 10, 312, 136, 28);
     place(nameEdit_, 8, 348, 138, 26);
-    place(button(Control::New), 8, 380, 67, 28);
-    place(button(Control::Delete), 79, 380, 67, 28);
+    place(button(Control::New), 8, 380, 58, 28);
+    place(button(Control::Delete), 70, 380, 76, 28);
     place(button(Control::Rename), 8, 412, 138, 28);
     // Right: recording, the table and its row operations, the settings.
     place(button(Control::Start), 154, 4, 90, 28);
@@ -338,7 +343,8 @@ void MacroDialog::resizeEvent(QResizeEvent* event) {
     place(rowEditor_, 156, 348, 264, 70);
     place(button(Control::Import), 154, 434, 90, 28);
     place(button(Control::Export), 248, 434, 90, 28);
-    place(button(Control::GunSet), 342, 434, 90, 28);
+    place(button(Control::GunSet), 342, 434, 110, 28);
+    place(focusHint_, 460, 428, 190, 38);
 }
 
 void MacroDialog::onButton() {

@@ -97,6 +97,7 @@ public:
     QCheckBox* defaultDelayBox() const { return delayBoxes_[1]; }
     QCheckBox* loopToggle(int index) const { return loopToggles_[static_cast<size_t>(index)]; }
     QCheckBox* batchBox() const { return batchBox_; }
+    TarnLabel* focusHint() const { return focusHint_; }
 
 Q_SIGNALS:
     // False when recording or edit mode starts, true when it ends: the window's own controls
@@ -195,6 +196,7 @@ private:
     TarnLineEdit* defaultDelay_ = nullptr;
     TarnLineEdit* loopTime_ = nullptr;
     TarnLabel* msLabel_ = nullptr;
+    TarnLabel* focusHint_ = nullptr;  // shown while recording when only our window's keys are seen
     MacroRowEditor* rowEditor_ = nullptr;
     std::array<QCheckBox*, 2> delayBoxes_{};
     std::array<QCheckBox*, 3> loopToggles_{};

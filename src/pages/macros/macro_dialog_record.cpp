@@ -29,6 +29,7 @@ void MacroDialog::startRecording(bool keepRows) {
     recorder_.start();
     updateControls();
     followCapture();
+    focusHint_->setVisible(!captureService_.systemWide());
     listLabel_->setFocus();
     Q_EMIT EnableButtonsSignal(false);
 }
@@ -38,6 +39,7 @@ void MacroDialog::stopRecording() {
     recording_ = false;
     button(Control::Stop)->hide();
     button(Control::Start)->show();
+    focusHint_->hide();
     updateControls();
     followCapture();
     Q_EMIT EnableButtonsSignal(true);

@@ -34,6 +34,8 @@ MacroRowEditor::MacroRowEditor(int unit, QWidget* parent)
       unit_(unit > 0 ? unit : 10),
       kindLabel_(new TarnLabel(this)),
       choice_(new TarnPushButton({QStringLiteral("profilesel.png")}, this)),
+      keyName_(new TarnLabel(this)),
+      keyHint_(new TarnLabel(this)),
       distanceLabel_(new TarnLabel(this)),
       distance_(new TarnLineEdit(this)),
       delay_(new TarnLineEdit(this)),
@@ -50,6 +52,9 @@ MacroRowEditor::MacroRowEditor(int unit, QWidget* parent)
     delay_->setValidator(new QIntValidator(kMinDelayField, kMaxDelayField, delay_));
     for (TarnLineEdit* e : {distance_, delay_}) e->setAlignment(Qt::AlignCenter);
     msLabel_->setText(QStringLiteral("ms"));
+    keyName_->setObjectName(QStringLiteral("macroRowKey"));
+    keyName_->setAlignment(Qt::AlignCenter);
+    keyName_->setFillColour(QColor(50, 50, 50));
     for (size_t i = 0; i < buttonActions_.size(); ++i) {
         buttonActions_[i] = new TarnAction(QString(), buttonMenu_);
         buttonMenu_->addAction(buttonActions_[i]);
@@ -76,6 +81,7 @@ void MacroRowEditor::retranslate() {
     buttonMenu_->applyFont();
     directionMenu_->applyFont();
     distanceLabel_->setText(tr("DISTANCE"));
+    keyHint_->setText(tr("TYPE THE NEW KEY"));
     for (TarnLineEdit* e : {distance_, delay_}) e->setStyleSheet(fieldSheet());
     refresh();
 }
@@ -107,7 +113,10 @@ void MacroRowEditor::refresh() {
     const bool move = k == macro::RowKind::Move;
     const bool delay = k == macro::RowKind::Delay;
     kindLabel_->setText(move ? tr("MOVEMENT") : delay ? tr("DELAY") : tr("KEY"));
-    choice_->setVisible(!delay && k != macro::RowKind::Other);
+    const bool key = k == macro::RowKind::Key;
+    choice_->setVisible(k == macro::RowKind::MouseButton || move);
+    keyName_->setVisible(key);
+    keyHint_->setVisible(key);
     distanceLabel_->setVisible(move);
     distance_->setVisible(move);
     delay_->setVisible(delay);
@@ -115,7 +124,7 @@ void MacroRowEditor::refresh() {
     choice_->setMenu(k == macro::RowKind::MouseButton ? buttonMenu_ : move ? directionMenu_ : nullptr);
     switch (k) {
         case macro::RowKind::Key:
-            choice_->setText(MacroTexts::keyNameOfUsage(row_.dataL));
+            keyName_->setText(MacroTexts::keyNameOfUsage(row_.dataL));
             break;
         case macro::RowKind::MouseButton:
             choice_->setText(MacroTexts::buttonName(row_.dataL));
@@ -142,7 +151,7 @@ void MacroRowEditor::edited(const MacroEvent& row) {
 void MacroRowEditor::replaceKey(std::uint8_t usage) {
     if (kind() != macro::RowKind::Key) return;
     edited(macro::keyEvent(usage, macro::isPress(row_)));
-    choice_->setText(MacroTexts::keyNameOfUsage(usage));
+    keyName_->setText(MacroTexts::keyNameOfUsage(usage));
 }
 
 void MacroRowEditor::chooseButton(std::uint8_t bit) {
@@ -173,6 +182,8 @@ void MacroRowEditor::resizeEvent(QResizeEvent* event) {
     const UiContext& ui = UiContext::current();
     kindLabel_->setGeometry(0, ui.scaled(4), ui.scaled(90), ui.scaled(26));
     choice_->setGeometry(ui.scaled(94), ui.scaled(4), ui.scaled(152), ui.scaled(26));
+    keyName_->setGeometry(ui.scaled(94), ui.scaled(4), ui.scaled(152), ui.scaled(26));
+    keyHint_->setGeometry(ui.scaled(94), ui.scaled(36), ui.scaled(170), ui.scaled(26));
     delay_->setGeometry(ui.scaled(94), ui.scaled(4), ui.scaled(80), ui.scaled(26));
     msLabel_->setGeometry(ui.scaled(180), ui.scaled(4), ui.scaled(40), ui.scaled(26));
     distanceLabel_->setGeometry(0, ui.scaled(36), ui.scaled(90), ui.scaled(26));

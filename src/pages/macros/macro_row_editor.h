@@ -33,6 +33,7 @@ public:
     void retranslate();
 
     TarnPushButton* choiceButton() const { return choice_; }
+    TarnLabel* keyLabel() const { return keyName_; }
     TarnLineEdit* distanceField() const { return distance_; }
     TarnLineEdit* delayField() const { return delay_; }
     TarnMenu* buttonMenu() const { return buttonMenu_; }
@@ -56,6 +57,8 @@ private:
     MacroEvent row_;
     TarnLabel* kindLabel_;
     TarnPushButton* choice_;
+    TarnLabel* keyName_;
+    TarnLabel* keyHint_;
     TarnLabel* distanceLabel_;
     TarnLineEdit* distance_;
     TarnLineEdit* delay_;

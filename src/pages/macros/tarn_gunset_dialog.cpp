@@ -68,9 +68,9 @@ TarnGunsetDialog::TarnGunsetDialog(QWidget* parent, double scale, Qt::WindowFlag
     name_->setMaxLength(100);
     name_->setStyleSheet(
         QStringLiteral("background-color:rgb(30,30,30);color:white;border:1px solid rgb(90,90,90);"));
-    nameLabel_->setGeometry(scaled(30), scaled(66), scaled(125), scaled(26));
+    nameLabel_->setGeometry(scaled(24), scaled(66), scaled(125), scaled(26));
     name_->setGeometry(scaled(kStripX - 8), scaled(66), scaled(320), scaled(26));
-    bulletsLabel_->setGeometry(scaled(30), scaled(100), scaled(125), scaled(26));
+    bulletsLabel_->setGeometry(scaled(24), scaled(100), scaled(125), scaled(26));
     bullets_->setObjectName(QStringLiteral("gunBullets"));
     bullets_->setGeometry(scaled(kStripX - 8), scaled(100), scaled(100), scaled(26));
     bullets_->setMenu(menu_);
@@ -84,7 +84,7 @@ TarnGunsetDialog::TarnGunsetDialog(QWidget* parent, double scale, Qt::WindowFlag
     const QString spinSheet = QStringLiteral("color: rgb(225,225,225);background:rgb(82,82,82)");
     for (size_t row = 0; row < spins_.size(); ++row) {
         rowLabels_[row] = new QLabel(this);
-        rowLabels_[row]->setGeometry(scaled(30), scaled(190 + 36 * static_cast<int>(row)), scaled(110),
+        rowLabels_[row]->setGeometry(scaled(24), scaled(190 + 36 * static_cast<int>(row)), scaled(114),
                                      scaled(26));
         for (size_t shot = 0; shot < spins_[row].size(); ++shot) {
             auto* s = new QSpinBox(this);
