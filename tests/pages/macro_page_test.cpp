@@ -9,6 +9,7 @@
 #include "pages/macros/macro_row_editor.h"
 #include "pages/macros/tarn_macro_item_delegate.h"
 #include "storage/app_settings.h"
+#include "storage/gun_file.h"
 #include "storage/macro_events.h"
 #include "widgets/tarn_label.h"
 #include "widgets/tarn_line_edit.h"
@@ -370,6 +371,16 @@ TEST(MacroPage, GunSetWritesThePatternAsAMacro) {
     EXPECT_EQ(file.loopTime, 1);
     EXPECT_FALSE(rig.file(QStringLiteral("gun_2")).contains("WriteSign"));
     EXPECT_TRUE(rig.page->recordDelaysBox()->isChecked());
+
+    // A name that would leave the macro folder is refused.
+    rig.dialogs->gun = [](TarnGunsetDialog& d) {
+        EXPECT_EQ(gunEvents(d.pattern()).size(), 15);  // the dialog's defaults: five shots of 100 ms
+        d.nameField()->setText(QStringLiteral("../gun"));
+        QTest::mouseClick(d.yesButton(), Qt::LeftButton);
+    };
+    rig.click(C::GunSet);
+    EXPECT_TRUE(rig.dialogs->warnings.last().contains(QStringLiteral("../gun")));
+    EXPECT_FALSE(QFile::exists(rig.data.path(QStringLiteral("Configs/gun.MSMACRO"))));
 
     // No closes the dialog and changes nothing.
     rig.dialogs->gun = [](TarnGunsetDialog& d) {
