@@ -82,35 +82,8 @@ TEST(MacroRecording, KeysBecomeRowsWithTheirPauses) {
     EXPECT_EQ(rig.rows(), after);
 }
 
-TEST(MacroRecording, RowLimitsAndTheReleaseWarning) {
-    const struct {
-        bool delays;
-        int rows;  // where recording stops adding rows
-    } cases[] = {{false, 40}, {true, 63}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.delays);
-        MacroPageRig rig;
-        rig.click(C::New);
-        if (c.delays) MacroPageRig::click(rig.page->recordDelaysBox());
-        rig.click(C::Start);
-        qint64 t = 1000;
-        // Shift held over thirty letters: more than either limit can take.
-        rig.key(t, 0x2A);
-        for (quint16 scan = 0x10; scan < 0x10 + 30; ++scan) {
-            rig.key(t += 20, scan);
-            rig.key(t += 20, scan, kUp);
-        }
-        rig.key(t += 20, 0x2A, kUp);
-        EXPECT_EQ(rig.rows().size(), c.rows);
-        EXPECT_EQ(rig.rows().last(), macro::keyEvent(rig.rows().last().dataL, true));
-        EXPECT_TRUE(rig.dialogs->warnings.isEmpty());
-        rig.click(C::Stop);
-        // The limit swallowed the last releases: the user is told, the macro kept.
-        EXPECT_EQ(rig.dialogs->warnings,
-                  QStringList{QStringLiteral("ONE OR MORE KEYS HAS NOT BEEN RELEASED.")});
-        EXPECT_EQ(readMacroEvents(rig.paths, rig.page->currentMacroName()).size(), c.rows);
-    }
-
+// The row limits under real key events: tests/x11/macro_recording_x11_test.cpp.
+TEST(MacroRecording, KeysLeftDownAndAWindowOnlyCapture) {
     MacroPageRig rig;
     rig.click(C::New);
     // A capture that sees only the page's own window says so while recording.
