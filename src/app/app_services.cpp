@@ -42,8 +42,9 @@ struct AppRuntime::Impl {
     TimerScheduler scheduler;
 };
 
-AppRuntime::AppRuntime(const Paths& paths, bool simulate) : d_(std::make_unique<Impl>()) {
-    d_->backend = makeBackend(simulate);
+AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& faults)
+    : d_(std::make_unique<Impl>()) {
+    d_->backend = makeBackend(simulate, faults);
     d_->link = std::make_unique<DeviceLink>(*d_->backend, d_->pacer);
     d_->status = std::make_unique<StatusReporter>(*d_->link, d_->pacer);
     d_->writer = std::make_unique<ProfileWriter>(*d_->link, paths, d_->status.get());

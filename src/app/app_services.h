@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "platform/hotplug_service.h"
+#include "sim/fault_plan.h"
 #include "storage/paths.h"
 
 namespace mousecfg {
@@ -41,7 +42,7 @@ struct AppServices {
 // The real services of the running program.
 class AppRuntime {
 public:
-    AppRuntime(const Paths& paths, bool simulate);
+    AppRuntime(const Paths& paths, bool simulate, const FaultPlan& faults = FaultPlan());
     ~AppRuntime();
     AppServices& services() { return services_; }
 

@@ -1,9 +1,9 @@
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
 #include <QLoggingCategory>
 
+#include "app/app_command_line.h"
 #include "app/app_services.h"
 #include "app/mousecfg_widget.h"
 #include "app/startup_probe.h"
@@ -21,25 +21,17 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
     // Debug output stays off unless asked for: QT_LOGGING_RULES="mousecfg.*.debug=true".
     QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
+    if (const AppCommandLine early = AppCommandLine::earlyExit(argc, argv); early.finished)
+        return early.exitCode;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     // The window lives on in the tray when it is closed; only the tray's quit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Configuration tool for the wireless gaming mouse"));
-    parser.addHelpOption();
-    QCommandLineOption dataDirOption(QStringLiteral("data-dir"),
-                                     QStringLiteral("Keep settings and profiles in <dir>."),
-                                     QStringLiteral("dir"));
-    QCommandLineOption simulateOption(QStringLiteral("simulate"),
-                                      QStringLiteral("Talk to the built-in simulated mouse."));
-    parser.addOption(dataDirOption);
-    parser.addOption(simulateOption);
-    parser.process(app);
+    const AppCommandLine options = AppCommandLine::parse(QCoreApplication::arguments());
+    if (options.finished) return options.exitCode;
 
-    const Paths paths =
-        Paths::forProgram(QCoreApplication::applicationDirPath(), parser.value(dataDirOption));
+    const Paths paths = Paths::forProgram(QCoreApplication::applicationDirPath(), options.dataDir);
     const QString productName = loadProductName(paths);
 
     SingleInstance instance(productName);
@@ -48,10 +40,10 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
-    const bool simulate = parser.isSet(simulateOption);
+    const bool simulate = options.simulate;
     int result = 0;
     {
-        AppRuntime runtime(paths, simulate);
+        AppRuntime runtime(paths, simulate, options.faults);
         MousecfgWidget window(runtime.services());
         installStartupProbe(&window);
         if (window.connectedMice() != 0) {

@@ -9,7 +9,7 @@
 #include "app/performance_pages.h"
 #include "app/profile_manager.h"
 #include "app/shot_support.h"
-#include "pages/performance/dpi_ranges.h"
+#include "device/dpi_ranges.h"
 #include "pages/performance/tarn_dpi_window.h"
 
 using namespace mousecfg;

@@ -2,6 +2,7 @@
 
 #include "cli/cli_command.h"
 #include "sim/backend_factory.h"
+#include "sim/fault_plan.h"
 #include "sim/simulated_mouse.h"
 
 namespace mousecfg {
@@ -19,6 +20,11 @@ QCommandLineOption dataDirOption() {
 QCommandLineOption simulateOption() {
     return QCommandLineOption(QStringLiteral("simulate"),
                               QStringLiteral("Use the simulated mouse instead of HID."));
+}
+
+QCommandLineOption versionOption() {
+    return QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                              QStringLiteral("Displays version information."));
 }
 
 const CliCommand* findCommand(const QString& name) {
@@ -61,12 +67,19 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QCommandLineOption help = main.addHelpOption();
     main.addOption(dataDirOption());
     main.addOption(simulateOption());
+    main.addOption(simulateFaultOption());
+    main.addOption(versionOption());
     main.addPositionalArgument(QStringLiteral("command"), QStringLiteral("The command to run (see below)."),
                                QStringLiteral("COMMAND [options]"));
     main.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     if (!main.parse(arguments)) return usageError(main.errorText());
-    if (main.isSet(help)) {
+    if (main.isSet(help) || main.isSet(QStringLiteral("help-all"))) {
         out << main.helpText() << commandList();
+        out.flush();
+        return kCliOk;
+    }
+    if (main.isSet(versionOption())) {
+        out << kProgram << ' ' << QStringLiteral(MOUSECFG_VERSION) << '\n';
         out.flush();
         return kCliOk;
     }
@@ -85,6 +98,8 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     const QCommandLineOption simulate = simulateOption();
     sub.addOption(dataDir);
     sub.addOption(simulate);
+    const QCommandLineOption simulateFault = simulateFaultOption();
+    sub.addOption(simulateFault);
     if (command->addOptions) command->addOptions(sub);
     QStringList subArguments = positional.mid(1);
     subArguments.prepend(kProgram + QLatin1Char(' ') + QLatin1String(command->name));
@@ -99,6 +114,15 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
 
     CliContext context;
     context.simulate = main.isSet(simulateOption()) || sub.isSet(simulate);
+    FaultPlan faults;
+    if (sub.isSet(simulateFault) || main.isSet(simulateFaultOption())) {
+        if (!context.simulate) return usageError(QStringLiteral("--simulate-fault needs --simulate"));
+        QString why;
+        const std::optional<FaultPlan> plan = FaultPlan::parse(
+            sub.isSet(simulateFault) ? sub.value(simulateFault) : main.value(simulateFaultOption()), &why);
+        if (!plan) return usageError(QStringLiteral("--simulate-fault: ") + why);
+        faults = *plan;
+    }
     const QString dir = sub.isSet(dataDir) ? sub.value(dataDir) : main.value(dataDirOption());
     const QString installDir =
         environment.installDir.isEmpty() ? QCoreApplication::applicationDirPath() : environment.installDir;
@@ -107,12 +131,17 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     std::unique_ptr<HidBackend> ownBackend;
     context.backend = environment.backend;
     if (!context.backend) {
-        ownBackend = makeBackend(context.simulate);
+        ownBackend = makeBackend(context.simulate, faults);
         context.backend = ownBackend.get();
+    } else if (auto* sim = dynamic_cast<SimulatedMouse*>(context.backend)) {
+        faults.installOn(*sim);
     }
     context.sim = dynamic_cast<SimulatedMouse*>(context.backend);
+    // The simulated mouse answers at once: its runs skip the device's pauses.
     SleepPacer sleepPacer;
-    context.pacer = environment.pacer ? environment.pacer : &sleepPacer;
+    InstantPacer instantPacer;
+    Pacer* ownPacer = context.simulate ? static_cast<Pacer*>(&instantPacer) : &sleepPacer;
+    context.pacer = environment.pacer ? environment.pacer : ownPacer;
     DeviceLink link(*context.backend, *context.pacer);
     context.link = &link;
     context.out = &out;

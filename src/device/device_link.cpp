@@ -3,6 +3,7 @@
 #include "device/command_report_filter.h"
 #include "device/device_log.h"
 #include "device/pacer.h"
+#include "device/wire_log.h"
 #include "storage/app_settings.h"
 
 namespace mousecfg {
@@ -112,7 +113,9 @@ void DeviceLink::OpenDevice(const QByteArray& productName) {
             // A handle still open is replaced (and closed) rather than leaked.
             handles_[slot(mouseId)] = backend_.open(p.mouse.path);
             std::unique_ptr<HidHandle> command = backend_.open(p.command.path);
-            if (command) command = std::make_unique<CommandReportFilter>(std::move(command), kReportId);
+            if (command)
+                command = std::make_unique<WireLogHandle>(
+                    std::make_unique<CommandReportFilter>(std::move(command), kReportId));
             handles_[slot(commandId)] = std::move(command);
         }
     }

@@ -18,8 +18,9 @@ constexpr int kT3Size = 79;
 constexpr int kT4Size = 62;
 constexpr int kT5Size = 51;
 // Entry k of a table. An index outside the table (a code outside the sensor's range, possible
-// in a hand-edited profile, or the 201..240 codes of sensor 33352) takes the nearest end entry,
-// so a look-up never leaves its table and an oversized code means the largest DPI the table has.
+// in a hand-edited profile or one saved when sensor 33352 still offered codes 201..240) takes the
+// nearest end entry, so a look-up never leaves its table and an oversized code means the largest
+// DPI the table has.
 uint8_t t1(long long k);
 uint8_t t2(long long k);
 uint8_t t3(long long k);

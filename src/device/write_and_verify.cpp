@@ -69,6 +69,7 @@ TxResult DeviceLink::transactLocked(HidHandle& handle, const CommandFrame& frame
     CommandFrame answer{};  // zero-filled once; a time-out leaves it as it was
     int readFailures = 0, headerMismatches = 0, allZeroAnswers = 0, rewrites = 0;
     int lastOutcome = EchoMatch;
+    bool compared = false;  // whether any answer was compared with the frame
 
     auto succeed = [this] {
         trace(QStringLiteral("发送成功%1").arg(QLatin1String(kTraceEnd)));
@@ -127,10 +128,14 @@ TxResult DeviceLink::transactLocked(HidHandle& handle, const CommandFrame& frame
                     continue;
                 }
                 trace(QStringLiteral("对比位全为0多次，返回%1").arg(QLatin1String(kTraceEnd)));
+                // Nothing but silence or empty reports: the frame was never confirmed, so a
+                // mouse that sleeps or is out of reach is not reported as written.
+                if (!compared) return fail(QStringLiteral("没有回应，返回"), TxNoEcho);
                 outcome = lastOutcome;
             } else {
                 outcome = CompareEcho(out, answer, echo == EchoClass::Data);
                 lastOutcome = outcome;
+                compared = true;
             }
 
             if (outcome == EchoDataDiffers) {

@@ -5,9 +5,11 @@
 
 namespace mousecfg {
 
-std::unique_ptr<HidBackend> makeBackend(bool simulate) {
-    if (simulate) return std::make_unique<SimulatedMouse>();
-    return std::make_unique<HidapiBackend>();
+std::unique_ptr<HidBackend> makeBackend(bool simulate, const FaultPlan& faults) {
+    if (!simulate) return std::make_unique<HidapiBackend>();
+    auto mouse = std::make_unique<SimulatedMouse>();
+    faults.installOn(*mouse);
+    return mouse;
 }
 
 }  // namespace mousecfg

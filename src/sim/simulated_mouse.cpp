@@ -87,6 +87,9 @@ struct SimulatedMouse::Impl {
     int faultCount = 0;
     int readFaults = 0;
     int writeFaults = 0;
+    bool silent = false;
+    std::shared_ptr<const FrameHook> frameHook;
+    int hookedFrames = 0;
 
     std::vector<QByteArray> log;
     int writes = 0;
@@ -158,9 +161,21 @@ struct SimulatedMouse::Impl {
         stage = static_cast<uint8_t>(g.at(17));
     }
 
+    void runFrameHook() {
+        std::shared_ptr<const FrameHook> hook;
+        int frame = 0;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!frameHook) return;
+            hook = frameHook;
+            frame = ++hookedFrames;
+        }
+        (*hook)(frame);
+    }
+
     // Runs one frame the host wrote on `path` through the firmware.
     void receive(int path, unsigned collections, const QByteArray& f) {
-        if (!(collections & kCommandCollection)) return;
+        if (!(collections & kCommandCollection) || silent) return;
         if (static_cast<uint8_t>(f.at(0)) != kReportId || static_cast<uint8_t>(f.at(2)) != kFrameMarker)
             return;
         CommandFrame frame{};
@@ -250,6 +265,7 @@ public:
     Handle& operator=(const Handle&) = delete;
 
     int write(const uint8_t* data, size_t length) override {
+        d_->runFrameHook();
         std::lock_guard<std::mutex> lock(d_->mutex);
         ++d_->writes;
         if (!alive()) return -1;
@@ -311,7 +327,10 @@ SimulatedMouse::SimulatedMouse(Options options) : d_(std::make_shared<Impl>()) {
             QByteArray(i == kMacroCommand - 1 ? kMacroSectionSize : kSectionSize, '\0');
 }
 
-SimulatedMouse::~SimulatedMouse() = default;
+SimulatedMouse::~SimulatedMouse() {
+    // A handle may outlive this object; its writes must not reach a hook that captured it.
+    setFrameHook(nullptr);
+}
 
 int SimulatedMouse::init() {
     std::lock_guard<std::mutex> lock(d_->mutex);
@@ -559,6 +578,17 @@ void SimulatedMouse::failReads(int count) {
 void SimulatedMouse::failWrites(int count) {
     std::lock_guard<std::mutex> lock(d_->mutex);
     d_->writeFaults = count;
+}
+
+void SimulatedMouse::setSilent(bool silent) {
+    std::lock_guard<std::mutex> lock(d_->mutex);
+    d_->silent = silent;
+}
+
+void SimulatedMouse::setFrameHook(FrameHook hook) {
+    std::lock_guard<std::mutex> lock(d_->mutex);
+    d_->frameHook = hook ? std::make_shared<const FrameHook>(std::move(hook)) : nullptr;
+    d_->hookedFrames = 0;
 }
 
 std::vector<QByteArray> SimulatedMouse::frameLog() const {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -112,6 +113,14 @@ public:
     void injectEchoFault(EchoFault fault, int count);
     void failReads(int count);
     void failWrites(int count);
+    // The mouse hears nothing: frames are taken by the HID layer but neither acted on nor
+    // answered, status requests included.
+    void setSilent(bool silent);
+    // Called with the 1-based number of every frame written to any handle (failed writes
+    // included), before the mouse sees the frame and outside its lock, so the hook may inject a
+    // fault that this very frame meets. Runs in the writing thread.
+    using FrameHook = std::function<void(int frame)>;
+    void setFrameHook(FrameHook hook);
 
     // --- Frame log: every report written to any handle, 33 bytes each, in order.
     std::vector<QByteArray> frameLog() const;

@@ -94,3 +94,50 @@ TEST(Startup, SecondInstanceExitsWithOneAndAKilledInstanceLeavesNoStaleLock) {
     third->kill();
     third->waitForFinished(20000);
 }
+
+TEST(Startup, HelpAndVersionNeedNoDisplayAndUsageErrorsSayWhy) {
+    struct Case {
+        QStringList arguments;
+        bool display;  // usage errors are found once the GUI application exists
+        int code;
+        QString out;  // the whole output, or a part of it
+        int errLines;
+    };
+    const QString version = QStringLiteral("mousecfg " MOUSECFG_VERSION "\n");
+    const std::vector<Case> cases = {
+        {{QStringLiteral("--version")}, false, 0, version, 0},
+        {{QStringLiteral("--help")}, false, 0, QStringLiteral("--simulate-fault <KIND[@N]>"), 0},
+        {{QStringLiteral("--simulate"), QStringLiteral("--help-all")},
+         false,
+         0,
+         QStringLiteral("--data-dir <dir>"),
+         0},
+        {{QStringLiteral("--simulate-fault"), QStringLiteral("silent")}, true, 64, QString(), 1},
+        {{QStringLiteral("--simulate"), QStringLiteral("--simulate-fault"), QStringLiteral("dozing")},
+         true,
+         64,
+         QString(),
+         1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(QLatin1Char(' ')).toStdString());
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   c.display ? QStringLiteral("offscreen") : QStringLiteral("xcb"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(MOUSECFG_BIN_DIR "/mousecfg"), c.arguments);
+        ASSERT_TRUE(p.waitForFinished(20000));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), c.code);
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        if (c.out.endsWith(QLatin1Char('\n')))
+            EXPECT_EQ(out.toStdString(), c.out.toStdString());
+        else
+            EXPECT_TRUE(out.contains(c.out)) << out.toStdString();
+        EXPECT_EQ(err.count(QLatin1String("mousecfg: ")), c.errLines) << err.toStdString();
+    }
+}

@@ -108,6 +108,17 @@ TEST(Cli, UsageErrorsAndHelp) {
         {QStringLiteral("--bogus"), QStringLiteral("status")},
         {QStringLiteral("status"), QStringLiteral("--bogus")},
         {QStringLiteral("status"), QStringLiteral("extra")},
+        // A fault needs the simulated mouse, a known kind and a frame number from 1.
+        {QStringLiteral("--simulate-fault"), QStringLiteral("silent"), QStringLiteral("status")},
+        {QStringLiteral("status"), QStringLiteral("--simulate-fault=unplug@2")},
+        {QStringLiteral("--simulate"), QStringLiteral("--simulate-fault"), QStringLiteral("sleepy"),
+         QStringLiteral("status")},
+        {QStringLiteral("--simulate"), QStringLiteral("--simulate-fault"), QStringLiteral("silent@0"),
+         QStringLiteral("status")},
+        {QStringLiteral("--simulate"), QStringLiteral("status"), QStringLiteral("--simulate-fault"),
+         QStringLiteral("no-echo@two")},
+        {QStringLiteral("--simulate"), QStringLiteral("--simulate-fault"), QStringLiteral("Silent"),
+         QStringLiteral("status")},
     };
     for (const QStringList& a : usage) {
         SCOPED_TRACE(a.join(QLatin1Char(' ')).toStdString());
@@ -119,6 +130,10 @@ TEST(Cli, UsageErrorsAndHelp) {
 
     const CliRun help = run({QStringLiteral("--help")}, &sim, data);
     EXPECT_EQ(help.code, kCliOk);
+    EXPECT_TRUE(help.out.contains(QLatin1String("--simulate-fault <KIND[@N]>"))) << help.out.toStdString();
+    const CliRun version = run({QStringLiteral("--version")}, &sim, data);
+    EXPECT_EQ(version.code, kCliOk);
+    EXPECT_EQ(version.out, QStringLiteral("mousecfg-cli " MOUSECFG_VERSION "\n"));
     for (const CliCommand& c : cliCommands()) EXPECT_TRUE(help.out.contains(QLatin1String(c.name))) << c.name;
     for (const CliCommand& c : cliCommands()) {
         const CliRun h = run({QLatin1String(c.name), QStringLiteral("--help")}, &sim, data);

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "device/status_answer.h"
+#include "device/status_query.h"
 #include "link_fixture.h"
+#include "sim/fault_plan.h"
 #include "sim/memory_decoder.h"
 
 namespace mousecfg {
@@ -187,6 +189,39 @@ TEST(SimulatedMouse, StatusRequestAnswers) {
     EXPECT_EQ(status.dpiStage, t.sim.dpiStage());
     EXPECT_EQ(status.rate, t.sim.rate());
     EXPECT_EQ(h->readTimeout(r.data(), kFrameLength, 50), 0);
+}
+
+TEST(SimulatedMouse, PlannedFaultStartsAtItsFrameAndStays) {
+    using Kind = FaultPlan::Kind;
+    struct Case {
+        const char* plan;
+        TxResult result;  // of frames 3 and 4
+        bool statusAnswered, mouseOff;
+    };
+    const Case cases[] = {
+        {"silent@3", TxNoEcho, false, false},     {"no-echo@3", TxNoEcho, true, false},
+        {"bad-echo@3", TxNoEcho, true, false},    {"bad-header@3", TxNoEcho, true, false},
+        {"read-error@3", TxNoEcho, false, false}, {"write-error@3", TxWriteError, false, false},
+        {"unplug@3", TxWriteError, false, false}, {"asleep@3", TxNoEcho, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.plan);
+        const std::optional<FaultPlan> plan = FaultPlan::parse(QLatin1String(c.plan));
+        ASSERT_TRUE(plan && plan->kind != Kind::None && plan->startFrame == 3);
+        SimLink t;
+        ASSERT_TRUE(t.open());
+        plan->installOn(t.sim);
+        EXPECT_EQ(t.link.WriteAndVerify(test::dataFrame(0x02, 4)), TxOk);
+        EXPECT_EQ(queryStatus(t.link).result, TxOk);  // frame 2
+        EXPECT_EQ(t.link.WriteAndVerify(test::dataFrame(0x02, 4)), c.result);
+        EXPECT_EQ(t.link.WriteAndVerify(test::dataFrame(0x02, 4)), c.result);
+        const StatusSnapshot later = queryStatus(t.link);
+        EXPECT_EQ(later.haveBattery, c.statusAnswered);
+        EXPECT_EQ(later.haveBattery && later.battery.mouseOff(), c.mouseOff);
+    }
+    const std::optional<FaultPlan> byDefault = FaultPlan::parse(QStringLiteral("unplug"));
+    ASSERT_TRUE(byDefault);
+    EXPECT_EQ(byDefault->startFrame, 1);
 }
 
 }  // namespace

@@ -44,10 +44,13 @@ TEST(Transaction, RetryPathsAgainstTheSimulatedMouse) {
         {"every read failing", 0x03, Fault::None, 0, -1, 0, TxNoEcho, 3, 32,
          // the frame's pause, 29 re-read pauses, then each rewrite's pause
          repeat({{10, 1}, {50, 29}, {10, 2}})},
-        {"every read timing out", 0x01, Fault::Drop, -1, 0, 0, TxOk, 6, 6, repeat({{10, 6}})},
+        // Silence is never taken for an echo: six writes, then the no-echo code.
+        {"every read timing out", 0x01, Fault::Drop, -1, 0, 0, TxNoEcho, 6, 6, repeat({{10, 6}})},
+        {"control frame never answered", 0x46, Fault::Drop, -1, 0, 0, TxNoEcho, 6, 6, repeat({{10, 6}})},
         // An all-zero report has no command report ID: the filter drops it (one read) and the
         // read then times out (a second one), which leaves the buffer all zero as before.
-        {"every echo all zero", 0x04, Fault::AllZero, -1, 0, 0, TxOk, 6, 12, repeat({{10, 6}})},
+        {"every echo all zero", 0x04, Fault::AllZero, -1, 0, 0, TxNoEcho, 6, 12, repeat({{10, 6}})},
+        {"five silent tries, then an echo", 0x02, Fault::Drop, 5, 0, 0, TxOk, 6, 6, repeat({{10, 6}})},
         {"write error", 0x02, Fault::None, 0, 0, -1, TxWriteError, 1, 0, {}},
         {"echo differing only in the checksum", 0x02, Fault::ChecksumOnly, 1, 0, 0, TxOk, 1, 1, {10}},
         {"echo differing only in the phase", 0x02, Fault::PhaseOnly, 1, 0, 0, TxOk, 1, 1, {10}},

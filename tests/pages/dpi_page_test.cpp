@@ -5,7 +5,6 @@
 #include "device/dpi_scale.h"
 #include "device/sensor_encoding.h"
 #include "page_fixture.h"
-#include "pages/performance/dpi_ranges.h"
 #include "pages/performance/tarn_dpi_window.h"
 #include "pages/performance/tarn_single_dpi.h"
 #include "pages/performance/tarn_two_bar_slider.h"
@@ -64,7 +63,7 @@ TEST_F(DpiPage, EverySensorLimitsTheSlidersAndLabelsItsEnds) {
         {3327, "farrow", false, 1, 106, "200", "16400", false},  // names compare case-sensitively
         {3333, "X", false, 2, 120, "200", "16000", false},
         {3335, "X", false, 1, 160, "100", "16000", false},
-        {33352, "X", false, 1, 240, "100", "32000", false},
+        {33352, "X", false, 1, 200, "100", "24000", false},
         {3360, "X", false, 1, 180, "100", "24000", true},
         {3370, "X", false, 1, 290, "50", "19000", false},
         {3389, "X", false, 2, 480, "100", "32000", true},
@@ -292,13 +291,6 @@ TEST_F(DpiPage, ApplyPutsTheEditedCodesIntoTheMouse) {
     EXPECT_EQ(after.stages[2].used, 1);
     EXPECT_NE(before.stages[0].xLow, after.stages[0].xLow);  // the write changed something
     EXPECT_EQ(simdecode::decodeGlobalSettings(mouse.sim.section(0x01)).dpiStage, 4);
-}
-
-TEST(DpiRanges, OnlyListedSensorsHaveARange) {
-    EXPECT_FALSE(dpiRangeForSensor(0, QString(), false).has_value());
-    EXPECT_FALSE(dpiRangeForSensor(3326, QStringLiteral("FARROW"), false).has_value());
-    EXPECT_FALSE(sensorOffersLink(3395));
-    EXPECT_FALSE(sensorOffersLink(33952));
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <QMouseEvent>
 #include <QSignalBlocker>
 
+#include "device/dpi_ranges.h"
 #include "device/dpi_scale.h"
-#include "pages/performance/dpi_ranges.h"
 #include "pages/performance/performance_log.h"
 #include "pages/performance/tarn_two_bar_slider.h"
 #include "widgets/tarn_label.h"

@@ -1,4 +1,4 @@
-#include "pages/performance/dpi_ranges.h"
+#include "device/dpi_ranges.h"
 
 #include <QStringList>
 
@@ -34,7 +34,8 @@ std::optional<DpiRange> dpiRangeForSensor(int sensor, const QString& product, bo
         case 3335:
             return DpiRange{1, 160, 100, 16000};
         case 33352:
-            return DpiRange{1, 240, 100, 32000};
+            // The register table ends at code 200; a higher code would be sent as 200.
+            return DpiRange{1, 200, 100, 24000};
         case 3360:
             return DpiRange{1, 180, 100, 24000};
         case 3370:

@@ -5,7 +5,10 @@
 
 namespace mousecfg {
 
-// The code range of a sensor's DPI sliders and the DPI shown at its two ends.
+// The DPI codes a sensor's stages may take (the DPI page's sliders; the command line uses the
+// same rules) and the DPI they stand for at the two ends. The register encoding expresses every
+// code in the range without cutting it to the end of its table, so a DPI the page shows is the
+// one the mouse is set to.
 struct DpiRange {
     int minCode = 0;
     int maxCode = 0;
