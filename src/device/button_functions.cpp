@@ -13,8 +13,6 @@ namespace mousecfg::buttonfn {
 
 namespace {
 
-#define FN_TEXT(text) QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", text)
-
 // Left and right key code of each modifier slot.
 constexpr std::array<std::array<uint8_t, 2>, 4> kModifierCodes{{{42, 54}, {29, 238}, {91, 92}, {56, 239}}};
 
@@ -40,63 +38,64 @@ std::optional<int> modifierSlotOf(uint8_t code, uint8_t* side) {
 
 }  // namespace
 
+// The texts are translated by the button page (context "mousecfg::TarnBtnWindow").
 const std::vector<Function>& functions() {
     static const std::vector<Function> all = {
-        {fun::kLeft, FN_TEXT("Left"), Menu::Main},
-        {fun::kRight, FN_TEXT("Right"), Menu::Main},
-        {fun::kMiddle, FN_TEXT("Middle"), Menu::Main},
-        {fun::kForward, FN_TEXT("Forward"), Menu::Main},
-        {fun::kBack, FN_TEXT("Back"), Menu::Main},
-        {fun::kMacro, FN_TEXT("Macro Manager"), Menu::Main},
-        {fun::kLedSwitch, FN_TEXT("Led Switch"), Menu::Main},
-        {fun::kButtonOff, FN_TEXT("Button Off"), Menu::Main},
-        {17, FN_TEXT("Cut"), Menu::Basic},
-        {18, FN_TEXT("Copy"), Menu::Basic},
-        {19, FN_TEXT("Paste"), Menu::Basic},
-        {20, FN_TEXT("All"), Menu::Basic},
-        {21, FN_TEXT("Find"), Menu::Basic},
-        {22, FN_TEXT("New"), Menu::Basic},
-        {23, FN_TEXT("Print"), Menu::Basic},
-        {24, FN_TEXT("Save"), Menu::Basic},
-        {25, FN_TEXT("Switch Window"), Menu::Windows},
-        {26, FN_TEXT("Close Window"), Menu::Windows},
-        {27, FN_TEXT("My Computer"), Menu::Windows},
-        {28, FN_TEXT("Run"), Menu::Windows},
-        {29, FN_TEXT("Show Desktop"), Menu::Windows},
-        {30, FN_TEXT("Lock PC"), Menu::Windows},
-        {31, FN_TEXT("Browser Home"), Menu::Windows},
-        {32, FN_TEXT("Browser Backward"), Menu::Windows},
-        {33, FN_TEXT("Browser Forward"), Menu::Windows},
-        {34, FN_TEXT("Browser Stop"), Menu::Windows},
-        {35, FN_TEXT("Browser Refresh"), Menu::Windows},
-        {36, FN_TEXT("Browser Search"), Menu::Windows},
-        {37, FN_TEXT("Browser Favorite"), Menu::Windows},
-        {38, FN_TEXT("Mail"), Menu::Windows},
-        {62, FN_TEXT("Boss Key"), Menu::Windows},
-        {fun::kSingleKey, FN_TEXT("SINGLE KEY"), Menu::Advance},
-        {fun::kKeyCombo, FN_TEXT("COMBO KEY"), Menu::Advance},
-        {fun::kFireKey, FN_TEXT("FIRE KEY"), Menu::Advance},
-        {fun::kSniper, FN_TEXT("SNIPER"), Menu::Advance},
-        {39, FN_TEXT("Play/Pause"), Menu::Media},
-        {40, FN_TEXT("Stop"), Menu::Media},
-        {41, FN_TEXT("Previous Track"), Menu::Media},
-        {42, FN_TEXT("Next Track"), Menu::Media},
-        {43, FN_TEXT("Volume Up"), Menu::Media},
-        {44, FN_TEXT("Volume Down"), Menu::Media},
-        {45, FN_TEXT("Mute"), Menu::Media},
-        {46, FN_TEXT("Media Player"), Menu::Media},
-        {47, FN_TEXT("DPI Switch"), Menu::Dpi},
-        {48, FN_TEXT("DPI +"), Menu::Dpi},
-        {49, FN_TEXT("DPI -"), Menu::Dpi},
-        {57, FN_TEXT("Profile +"), Menu::ProfileMenu},
-        {58, FN_TEXT("Profile -"), Menu::ProfileMenu},
-        {59, FN_TEXT("Profile Switch"), Menu::ProfileMenu},
-        {50, FN_TEXT("Rate +"), Menu::PollingRate},
-        {51, FN_TEXT("Rate -"), Menu::PollingRate},
-        {63, FN_TEXT("Rate Switch"), Menu::PollingRate},
-        {fun::kScrollUp, FN_TEXT("Scroll Up"), Menu::Wheel},
-        {fun::kScrollDown, FN_TEXT("Scroll Down"), Menu::Wheel},
-        {fun::kGunFile, FN_TEXT("GunFile Manager"), Menu::None},
+        {fun::kLeft, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Left"), Menu::Main},
+        {fun::kRight, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Right"), Menu::Main},
+        {fun::kMiddle, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Middle"), Menu::Main},
+        {fun::kForward, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Forward"), Menu::Main},
+        {fun::kBack, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Back"), Menu::Main},
+        {fun::kMacro, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Macro Manager"), Menu::Main},
+        {fun::kLedSwitch, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Led Switch"), Menu::Main},
+        {fun::kButtonOff, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Button Off"), Menu::Main},
+        {17, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Cut"), Menu::Basic},
+        {18, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Copy"), Menu::Basic},
+        {19, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Paste"), Menu::Basic},
+        {20, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "All"), Menu::Basic},
+        {21, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Find"), Menu::Basic},
+        {22, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "New"), Menu::Basic},
+        {23, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Print"), Menu::Basic},
+        {24, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Save"), Menu::Basic},
+        {25, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Switch Window"), Menu::Windows},
+        {26, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Close Window"), Menu::Windows},
+        {27, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "My Computer"), Menu::Windows},
+        {28, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Run"), Menu::Windows},
+        {29, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Show Desktop"), Menu::Windows},
+        {30, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Lock PC"), Menu::Windows},
+        {31, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Home"), Menu::Windows},
+        {32, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Backward"), Menu::Windows},
+        {33, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Forward"), Menu::Windows},
+        {34, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Stop"), Menu::Windows},
+        {35, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Refresh"), Menu::Windows},
+        {36, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Search"), Menu::Windows},
+        {37, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Browser Favorite"), Menu::Windows},
+        {38, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Mail"), Menu::Windows},
+        {62, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Boss Key"), Menu::Windows},
+        {fun::kSingleKey, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "SINGLE KEY"), Menu::Advance},
+        {fun::kKeyCombo, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "COMBO KEY"), Menu::Advance},
+        {fun::kFireKey, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "FIRE KEY"), Menu::Advance},
+        {fun::kSniper, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "SNIPER"), Menu::Advance},
+        {39, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Play/Pause"), Menu::Media},
+        {40, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Stop"), Menu::Media},
+        {41, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Previous Track"), Menu::Media},
+        {42, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Next Track"), Menu::Media},
+        {43, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Volume Up"), Menu::Media},
+        {44, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Volume Down"), Menu::Media},
+        {45, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Mute"), Menu::Media},
+        {46, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Media Player"), Menu::Media},
+        {47, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "DPI Switch"), Menu::Dpi},
+        {48, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "DPI +"), Menu::Dpi},
+        {49, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "DPI -"), Menu::Dpi},
+        {57, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Profile +"), Menu::ProfileMenu},
+        {58, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Profile -"), Menu::ProfileMenu},
+        {59, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Profile Switch"), Menu::ProfileMenu},
+        {50, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Rate +"), Menu::PollingRate},
+        {51, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Rate -"), Menu::PollingRate},
+        {63, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Rate Switch"), Menu::PollingRate},
+        {fun::kScrollUp, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Scroll Up"), Menu::Wheel},
+        {fun::kScrollDown, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Scroll Down"), Menu::Wheel},
+        {fun::kGunFile, QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "GunFile Manager"), Menu::None},
     };
     return all;
 }
@@ -126,6 +125,10 @@ bool keepsOneLeftClick(const MouseProfile& profile, int slot, int newCode) {
     for (int i = 0; i < kButtonSlots; ++i)
         if (i != slot && profile.buttons[static_cast<size_t>(i)].Fun == fun::kLeft) return true;
     return false;
+}
+
+bool isAssignableKey(int keyCode) {
+    return keycodes::usageOfKeyCode(keyCode).has_value();
 }
 
 // ---- Key combinations -------------------------------------------------------------------

@@ -63,6 +63,9 @@ QString labelSource(const ButtonAssignment& a);
 // `newCode` is anything else.
 bool keepsOneLeftClick(const MouseProfile& profile, int slot, int newCode);
 
+// A key a button can send: one with a HID usage (not a mouse button, media key or unnamed key).
+bool isAssignableKey(int keyCode);
+
 // ---- Key combinations -------------------------------------------------------------------
 
 // The five parts of a combination in the order their keys are pressed: Shift, Ctrl, Windows,

@@ -7,8 +7,11 @@
 
 namespace mousecfg {
 
-CommandReportFilter::CommandReportFilter(std::unique_ptr<HidHandle> inner, uint8_t reportId)
-    : inner_(std::move(inner)), reportId_(reportId) {}
+CommandReportFilter::CommandReportFilter(std::unique_ptr<HidHandle> inner,
+                                         const std::vector<uint8_t>& reportIds)
+    : inner_(std::move(inner)) {
+    for (uint8_t id : reportIds) accepted_.set(id);
+}
 
 int CommandReportFilter::readTimeout(uint8_t* data, size_t length, int milliseconds) {
     std::array<uint8_t, 256> scratch{};
@@ -20,15 +23,16 @@ int CommandReportFilter::readTimeout(uint8_t* data, size_t length, int milliseco
         const int got = inner_->readTimeout(scratch.data(), want, left);
         if (got <= 0) return got;
         const size_t n = std::min(static_cast<size_t>(got), want);
-        if (scratch[0] == reportId_) {
+        if (accepted_.test(scratch[0])) {
             std::memcpy(data, scratch.data(), n);
             return static_cast<int>(n);
         }
         ++discarded_;
-        if (milliseconds >= 0) {
+        // A time-out of 0 means "what is queued now": keep draining without waiting, however long
+        // the reads themselves take; -1 waits without limit.
+        if (milliseconds > 0) {
             left = milliseconds - static_cast<int>(clock.elapsed());
-            // A time-out of 0 means "what is queued now": keep draining without waiting.
-            if (left < 0 || (left == 0 && milliseconds > 0)) return 0;
+            if (left <= 0) return 0;
         }
     }
     return 0;

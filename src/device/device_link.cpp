@@ -3,6 +3,7 @@
 #include "device/command_report_filter.h"
 #include "device/device_log.h"
 #include "device/pacer.h"
+#include "device/report_descriptor.h"
 #include "device/wire_log.h"
 #include "storage/app_settings.h"
 
@@ -113,9 +114,17 @@ void DeviceLink::OpenDevice(const QByteArray& productName) {
             // A handle still open is replaced (and closed) rather than leaked.
             handles_[slot(mouseId)] = backend_.open(p.mouse.path);
             std::unique_ptr<HidHandle> command = backend_.open(p.command.path);
-            if (command)
+            if (command) {
+                const std::vector<uint8_t> ids = commandInputIds(
+                    backend_.reportDescriptor(p.command.path), static_cast<uint16_t>(p.command.usagePage),
+                    static_cast<uint16_t>(p.command.usage), kReportId);
+                qCDebug(lcDevice) << "command reports of" << p.command.path << "use IDs"
+                                  << QByteArray(reinterpret_cast<const char*>(ids.data()),
+                                                static_cast<int>(ids.size()))
+                                         .toHex(' ');
                 command = std::make_unique<WireLogHandle>(
-                    std::make_unique<CommandReportFilter>(std::move(command), kReportId));
+                    std::make_unique<CommandReportFilter>(std::move(command), ids));
+            }
             handles_[slot(commandId)] = std::move(command);
         }
     }

@@ -82,12 +82,24 @@ enum class HandleId { ReceiverMouse = 0, ReceiverCommand = 1, CableMouse = 2, Ca
 // additionally waits for it (see StatusReporter), so a profile write never has its echoes
 // taken by a status read.
 //
-// Linux discovery: hidraw exposes one node per USB interface, carrying all its top-level
-// collections; hidapi lists one record per collection (usage page/usage from the report
-// descriptor) with the same path, and no "col04" in it. A collection is therefore recognised by
-// its usage pair and release number; the receiver's "col04" path test applies only to
-// Windows-style collection paths. The command handle only passes on reports with ID 0x05:
-// mouse motion and the other collections' reports queue on the same node and are dropped.
+// Linux discovery relies on three facts of hidapi-hidraw and the kernel:
+//  - One hidraw node per USB interface carries all its top-level collections. hidapi lists one
+//    record per collection that a Usage precedes in the interface's report descriptor (nested
+//    ones too, like the mouse's pointer collection), each with the node's path, the USB device's
+//    bcdDevice as release number and the interface number. No path names a collection, so a
+//    collection is recognised by its usage pair (mouse 1/2, command 1/0) and release number, in
+//    whatever order the descriptor declares them; the receiver's "col04" path test applies only
+//    to Windows-style collection paths.
+//  - The mouse and the command handle are two opens of that one node, and every open receives
+//    every input report of the interface (mouse motion included).
+//  - The node's report descriptor is readable from sysfs. The command handle passes on only the
+//    input report IDs it gives the command collection, plus 0x05 unless another collection
+//    claims it (see commandInputIds); just 0x05 when it cannot be read or parsed.
+// tests/hid proves these against umockdev testbeds running the unmodified hidapi-hidraw and
+// libudev: the records listed for a receiver and a cable in both descriptor orders, open, write,
+// read, close, a node removed in the middle of a transaction, the report IDs taken from the
+// descriptor, and hot-plug through the udev monitor. What it cannot prove without a mouse: the
+// kernel's own queueing and timing on a real node, and the real receiver's descriptor.
 class DeviceLink {
 public:
     DeviceLink(HidBackend& backend, Pacer& pacer);

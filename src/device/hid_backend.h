@@ -42,6 +42,9 @@ public:
     // nullptr when the path cannot be opened. Closing is destroying the handle.
     virtual std::unique_ptr<HidHandle> open(const QByteArray& path) = 0;
     virtual int exit() = 0;
+    // The report descriptor of the interface behind `path`; empty when it cannot be read (the
+    // callers then assume the mouse's usual layout).
+    virtual QByteArray reportDescriptor(const QByteArray& /*path*/) { return QByteArray(); }
 };
 
 }  // namespace mousecfg

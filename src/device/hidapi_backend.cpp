@@ -2,6 +2,9 @@
 
 #include <hidapi/hidapi.h>
 
+#include <QFile>
+#include <QRegularExpression>
+
 namespace mousecfg {
 
 namespace {
@@ -55,6 +58,23 @@ std::unique_ptr<HidHandle> HidapiBackend::open(const QByteArray& path) {
     hid_device* device = hid_open_path(path.constData());
     if (!device) return nullptr;
     return std::make_unique<HidapiHandle>(device);
+}
+
+QByteArray HidapiBackend::reportDescriptor(const QByteArray& path) {
+#ifdef Q_OS_LINUX
+    // The kernel keeps descriptors of at most 4096 bytes (HID_MAX_DESCRIPTOR_SIZE).
+    constexpr qint64 kMaxDescriptorBytes = 4096;
+    static const QRegularExpression hidraw(
+        QRegularExpression::anchoredPattern(QStringLiteral("/dev/(hidraw[0-9]{1,6})")));
+    const QRegularExpressionMatch m = hidraw.match(QString::fromLatin1(path));
+    if (!m.hasMatch()) return QByteArray();
+    QFile file(QStringLiteral("/sys/class/hidraw/%1/device/report_descriptor").arg(m.captured(1)));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) return QByteArray();
+    return file.read(kMaxDescriptorBytes);
+#else
+    Q_UNUSED(path);
+    return QByteArray();
+#endif
 }
 
 int HidapiBackend::exit() {

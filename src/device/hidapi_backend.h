@@ -11,6 +11,10 @@ public:
     std::vector<HidDeviceInfo> enumerate() override;
     std::unique_ptr<HidHandle> open(const QByteArray& path) override;
     int exit() override;
+    // hidapi 0.13 has no call for it: on Linux it is read from sysfs
+    // (/sys/class/hidraw/hidrawN/device/report_descriptor, readable by everyone), for paths of
+    // the form /dev/hidrawN only.
+    QByteArray reportDescriptor(const QByteArray& path) override;
 };
 
 }  // namespace mousecfg

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace mousecfg {
 
@@ -17,12 +18,10 @@ bool isWritableDir(const QString& dir) {
     QFileInfo info(dir);
     if (!info.isDir()) return false;
     // QFileInfo::isWritable looks at permission bits only; a read-only mount or a root-owned
-    // folder is found by actually creating a file.
-    QFile probe(dir + QStringLiteral("/.mousecfg-write-probe"));
-    if (!probe.open(QIODevice::WriteOnly)) return false;
-    probe.close();
-    probe.remove();
-    return true;
+    // folder is found by actually creating a file: a new one of a unique name, so that nothing
+    // already there (a link planted under a fixed name) is ever opened for writing.
+    QTemporaryFile probe(dir + QStringLiteral("/.mousecfg-write-probe-XXXXXX"));
+    return probe.open();
 }
 
 bool isEmptyOrMissing(const QString& dir) {
@@ -38,11 +37,33 @@ bool copyIfMissing(const QString& from, const QString& to) {
 
 }  // namespace
 
-Paths Paths::forProgram(const QString& installDir, const QString& dataDirOverride) {
+QString Paths::installedDataFromBin() {
+#ifdef MOUSECFG_DATA_FROM_BIN
+    return QStringLiteral(MOUSECFG_DATA_FROM_BIN);
+#else
+    return QStringLiteral("../share/mousecfg");
+#endif
+}
+
+Paths::Installation Paths::locateInstallation(const QString& programDir, const QString& dataFromBin) {
+    static const QString kMarker = QStringLiteral("/DefaultProfile.bin");
+    const QString program = QDir::cleanPath(QDir(programDir).absolutePath());
+    // The build folder wins: a build folder inside a prefix (build/bin next to build/share) stays
+    // a build folder.
+    if (QFileInfo(program + kMarker).isFile()) return {program, false};
+    const QString shared = QDir::cleanPath(program + QLatin1Char('/') + dataFromBin);
+    if (!dataFromBin.isEmpty() && QFileInfo(shared + kMarker).isFile()) return {shared, true};
+    // Neither: the program folder, as before (the descriptor is then reported missing).
+    return {program, false};
+}
+
+Paths Paths::forProgram(const QString& programDir, const QString& dataDirOverride) {
+    const Installation installation = locateInstallation(programDir);
+    const QString& installDir = installation.dir;
     QString data = dataDirOverride;
     if (data.isEmpty()) data = QString::fromLocal8Bit(qgetenv("MOUSECFG_DATA_DIR"));
     if (data.isEmpty()) {
-        if (isWritableDir(installDir)) return Paths(installDir, installDir);
+        if (!installation.installed && isWritableDir(installDir)) return Paths(installDir, installDir);
         data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                QStringLiteral("/mousecfg");
     }

@@ -198,27 +198,31 @@ TEST(CommandReportFilter, PassesOnlyCommandReportsAndKeepsTheBufferOnTimeOut) {
     const QByteArray keyboard = QByteArray::fromHex("0300040000");
     QByteArray command = QByteArray::fromHex("0524fa48");
     command.resize(kFrameLength);
+    QByteArray second = command;
+    second[0] = 0x06;
     struct Case {
         const char* name;
         std::vector<ScriptedHandle::Read> reads;
         int result;
-        bool bufferChanged;
+        QByteArray delivered;  // empty: the buffer is left alone
     };
     const std::vector<Case> cases = {
-        {"command report", {{kFrameLength, command}}, kFrameLength, true},
-        {"motion then command", {{8, motion}, {5, keyboard}, {kFrameLength, command}}, kFrameLength, true},
-        {"motion then time-out", {{8, motion}, {0, {}}}, 0, false},
-        {"motion then error", {{8, motion}, {-1, {}}}, -1, false},
-        {"time-out", {{0, {}}}, 0, false},
+        {"command report", {{kFrameLength, command}}, kFrameLength, command},
+        {"motion then command", {{8, motion}, {5, keyboard}, {kFrameLength, command}}, kFrameLength, command},
+        {"second command ID", {{8, motion}, {kFrameLength, second}}, kFrameLength, second},
+        {"motion then time-out", {{8, motion}, {0, {}}}, 0, {}},
+        {"motion then error", {{8, motion}, {-1, {}}}, -1, {}},
+        {"time-out", {{0, {}}}, 0, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        CommandReportFilter filter(std::make_unique<ScriptedHandle>(c.reads), kReportId);
+        CommandReportFilter filter(std::make_unique<ScriptedHandle>(c.reads),
+                                   std::vector<uint8_t>{kReportId, 0x06});
         std::array<uint8_t, 64> buffer;
         buffer.fill(0xEE);
         EXPECT_EQ(filter.readTimeout(buffer.data(), kFrameLength, 150), c.result);
-        if (c.bufferChanged) {
-            EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer.data()), kFrameLength), command);
+        if (!c.delivered.isEmpty()) {
+            EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(buffer.data()), kFrameLength), c.delivered);
         } else {
             EXPECT_TRUE(std::all_of(buffer.begin(), buffer.end(), [](uint8_t b) { return b == 0xEE; }));
         }
