@@ -1,11 +1,14 @@
 #include "storage/macro_library.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
 #include "storage/app_settings.h"
+#include "storage/data_lock.h"
+#include "storage/file_checks.h"
+#include "storage/ini_file.h"
+#include "storage/save_batch.h"
 #include "storage/storage_log.h"
 
 namespace mousecfg {
@@ -55,77 +58,84 @@ QString MacroLibrary::freeName(const QString& typed, const QString& except) cons
     }
 }
 
-bool MacroLibrary::writeSlots(const QString& from, const QString& to, int limit,
-                              QVector<int>* changed) const {
-    QSettings s(paths_.configFile(), QSettings::IniFormat);
-    QVector<int> written;
-    for (int i = 0; i < appsettings::kMacroListSize && written.size() < limit; ++i) {
-        if (s.value(slotKey(i)).toString() != from) continue;
-        s.setValue(slotKey(i), to);
-        written << i;
-    }
-    s.sync();
-    if (s.status() != QSettings::NoError) {
-        qCWarning(lcStorage) << "macro list not written:" << paths_.configFile();
-        return false;
-    }
-    if (changed) *changed = written;
-    return true;
+QVector<int> MacroLibrary::slotsHolding(const QString& name, int limit) const {
+    IniReader s(paths_, paths_.configFile());
+    QVector<int> found;
+    for (int i = 0; i < appsettings::kMacroListSize && found.size() < limit; ++i)
+        if (s.value(slotKey(i)).toString() == name) found << i;
+    return found;
 }
 
-void MacroLibrary::restoreSlots(const QVector<int>& written, const QString& name) const {
-    QSettings s(paths_.configFile(), QSettings::IniFormat);
-    for (int i : written) s.setValue(slotKey(i), name);
+void MacroLibrary::stageSlots(SaveBatch& batch, const QVector<int>& slotList, const QString& name) const {
+    batch.editIni(paths_.configFile(), [slotList, name](QSettings& s) {
+        for (int i : slotList) s.setValue(slotKey(i), name);
+    });
 }
 
-MacroLibraryResult MacroLibrary::addName(const QString& name) const {
-    QVector<int> written;
-    if (!writeSlots(QString(), name, 1, &written)) return MacroLibraryResult::ListError;
-    return written.isEmpty() ? MacroLibraryResult::Full : MacroLibraryResult::Ok;
+MacroLibraryResult MacroLibrary::commit(SaveBatch& batch) const {
+    const SaveStatus status = batch.commit();
+    if (status.ok()) return MacroLibraryResult::Ok;
+    qCWarning(lcStorage) << status.message();
+    return status.file == paths_.configFile() ? MacroLibraryResult::ListError : MacroLibraryResult::FileError;
 }
 
 MacroLibraryResult MacroLibrary::create(const QString& name, const MacroFileData& data, MacroWriteSign sign) {
     if (!Paths::isSafeFileName(name)) return MacroLibraryResult::BadName;
-    if (isFull()) return MacroLibraryResult::Full;
+    DataFolderLock lock(paths_);
+    if (!lock.isLocked()) return MacroLibraryResult::FileError;
+    const QVector<int> free = slotsHolding(QString(), 1);
+    if (free.isEmpty()) return MacroLibraryResult::Full;
     if (fileExists(name) || contains(name)) return MacroLibraryResult::Exists;
-    if (!writeMacroFile(paths_, name, data, sign)) {
-        QFile::remove(macroFilePath(paths_, name));
-        return MacroLibraryResult::FileError;
-    }
-    const MacroLibraryResult r = addName(name);
-    if (r != MacroLibraryResult::Ok) QFile::remove(macroFilePath(paths_, name));
-    return r;
+    // The file and its name land together or not at all.
+    SaveBatch batch(paths_);
+    if (!stageMacroFile(batch, paths_, name, data, sign)) return MacroLibraryResult::FileError;
+    stageSlots(batch, free, name);
+    return commit(batch);
 }
 
 MacroLibraryResult MacroLibrary::rename(const QString& oldName, const QString& typed, QString* finalName) {
     if (finalName) *finalName = oldName;
     if (typed == oldName) return MacroLibraryResult::Unchanged;
     if (!Paths::isSafeFileName(typed) || !Paths::isSafeFileName(oldName)) return MacroLibraryResult::BadName;
+    DataFolderLock lock(paths_);
+    if (!lock.isLocked()) return MacroLibraryResult::FileError;
     const QString name = freeName(typed, oldName);
     if (name == oldName) return MacroLibraryResult::Unchanged;
     const QString from = macroFilePath(paths_, oldName);
-    const QString to = macroFilePath(paths_, name);
+    SaveBatch batch(paths_);
     const bool hadFile = QFileInfo::exists(from);
-    if (hadFile && !QFile::rename(from, to)) return MacroLibraryResult::FileError;
-    if (!writeSlots(oldName, name, appsettings::kMacroListSize)) {
-        if (hadFile) QFile::rename(to, from);
-        return MacroLibraryResult::ListError;
+    if (hadFile) {
+        QByteArray bytes;
+        if (readCheckedFile(paths_.dataDir(), from, bytes) != FileIssue::None)
+            return MacroLibraryResult::FileError;
+        batch.replaceBytes(macroFilePath(paths_, name), bytes);
     }
+    stageSlots(batch, slotsHolding(oldName, appsettings::kMacroListSize), name);
+    const MacroLibraryResult r = commit(batch);
+    if (r != MacroLibraryResult::Ok) return r;
+    // The new file and list are in place; an old file that stays behind is only a spare copy.
+    if (hadFile && !QFile::remove(from)) qCWarning(lcStorage) << "old macro file left:" << from;
     if (finalName) *finalName = name;
     return MacroLibraryResult::Ok;
 }
 
 MacroLibraryResult MacroLibrary::remove(const QString& name) {
     if (name.isEmpty()) return MacroLibraryResult::BadName;
+    DataFolderLock lock(paths_);
+    if (!lock.isLocked()) return MacroLibraryResult::FileError;
     const QString path = macroFilePath(paths_, name);
+    const bool hasFile = !path.isEmpty() && QFileInfo::exists(path);
     // A read-only folder would keep the file: find out before the name leaves the list.
-    if (!path.isEmpty() && QFileInfo::exists(path) && !QFileInfo(paths_.macroDir()).isWritable())
-        return MacroLibraryResult::FileError;
-    QVector<int> written;
-    if (!writeSlots(name, QString(), appsettings::kMacroListSize, &written))
-        return MacroLibraryResult::ListError;
-    if (!path.isEmpty() && QFileInfo::exists(path) && !QFile::remove(path)) {
-        restoreSlots(written, name);
+    if (hasFile && !QFileInfo(paths_.macroDir()).isWritable()) return MacroLibraryResult::FileError;
+    const QVector<int> listed = slotsHolding(name, appsettings::kMacroListSize);
+    SaveBatch batch(paths_);
+    stageSlots(batch, listed, QString());
+    const MacroLibraryResult r = commit(batch);
+    if (r != MacroLibraryResult::Ok) return r;
+    if (hasFile && !QFile::remove(path)) {
+        SaveBatch undo(paths_);
+        stageSlots(undo, listed, name);
+        commit(undo);
         return MacroLibraryResult::FileError;
     }
     return MacroLibraryResult::Ok;
@@ -141,14 +151,19 @@ MacroLibraryResult MacroLibrary::importFile(const QString& source, QString* name
     const QString n = nameOfFile(source);
     if (name) *name = n;
     if (!Paths::isSafeFileName(n)) return MacroLibraryResult::BadName;
+    DataFolderLock lock(paths_);
+    if (!lock.isLocked()) return MacroLibraryResult::FileError;
     if (fileExists(n) || contains(n)) return MacroLibraryResult::Exists;
-    if (isFull()) return MacroLibraryResult::Full;
-    QDir().mkpath(paths_.macroDir());
-    const QString target = macroFilePath(paths_, n);
-    if (!QFile::copy(source, target)) return MacroLibraryResult::FileError;
-    const MacroLibraryResult r = addName(n);
-    if (r != MacroLibraryResult::Ok) QFile::remove(target);
-    return r;
+    const QVector<int> free = slotsHolding(QString(), 1);
+    if (free.isEmpty()) return MacroLibraryResult::Full;
+    QByteArray bytes;
+    const FileIssue issue = readCheckedFile(QString(), source, bytes);
+    if (issue == FileIssue::Missing) return MacroLibraryResult::Missing;
+    if (issue != FileIssue::None) return MacroLibraryResult::FileError;
+    SaveBatch batch(paths_);
+    batch.replaceBytes(macroFilePath(paths_, n), bytes);
+    stageSlots(batch, free, n);
+    return commit(batch);
 }
 
 MacroLibrary::BatchImport MacroLibrary::importFiles(const QStringList& sources) {
@@ -176,30 +191,23 @@ MacroLibrary::BatchImport MacroLibrary::importFiles(const QStringList& sources) 
 MacroLibraryResult MacroLibrary::exportTo(const QString& name, const QString& target) const {
     const QString path = macroFilePath(paths_, name);
     if (path.isEmpty()) return MacroLibraryResult::BadName;
-    if (!QFileInfo::exists(path)) return MacroLibraryResult::Missing;
     if (QFileInfo(target).absoluteFilePath() == QFileInfo(path).absoluteFilePath())
         return MacroLibraryResult::Ok;
-    // Copy beside the target first, so a failed copy never costs the file that was there.
-    const QString temp = target + QStringLiteral(".part");
-    QFile::remove(temp);
-    if (!QFile::copy(path, temp)) return MacroLibraryResult::FileError;
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
-        QFile::remove(temp);
-        return MacroLibraryResult::FileError;
-    }
-    if (!QFile::rename(temp, target)) {
-        QFile::remove(temp);
-        return MacroLibraryResult::FileError;
-    }
-    return MacroLibraryResult::Ok;
+    QByteArray bytes;
+    const FileIssue issue = readCheckedFile(paths_.dataDir(), path, bytes);
+    if (issue == FileIssue::Missing) return MacroLibraryResult::Missing;
+    if (issue != FileIssue::None) return MacroLibraryResult::FileError;
+    // Written beside the target and renamed over it: a failed export never costs the file there.
+    SaveBatch batch(paths_);
+    batch.replaceBytes(target, bytes);
+    return commit(batch) == MacroLibraryResult::Ok ? MacroLibraryResult::Ok : MacroLibraryResult::FileError;
 }
 
 QStringList MacroLibrary::exportToFolder(const QStringList& names, const QString& folder) const {
     QStringList failed;
     for (const QString& n : names) {
-        const QString path = macroFilePath(paths_, n);
         const QString target = folder + QLatin1Char('/') + n + kSuffix;
-        if (path.isEmpty() || QFileInfo::exists(target) || !QFile::copy(path, target)) failed << n;
+        if (QFileInfo::exists(target) || exportTo(n, target) != MacroLibraryResult::Ok) failed << n;
     }
     return failed;
 }

@@ -10,6 +10,8 @@
 
 namespace mousecfg {
 
+class SaveBatch;
+
 // What a change of the macro library came to.
 enum class MacroLibraryResult {
     Ok,
@@ -23,8 +25,9 @@ enum class MacroLibraryResult {
 };
 
 // The macro library: the names "MACRO_LIST/0..49" of Config.ini and one file per name in
-// Configs/MacroDB. Every change either happens completely or leaves files and list as they were,
-// so a read-only folder or settings file never leaves a name without its file or the reverse.
+// Configs/MacroDB. Every change holds the data folder's lock and either happens completely or
+// leaves files and list as they were (a macro file and its list entry are saved in one batch), so
+// a read-only folder or settings file never leaves a name without its file or the reverse.
 class MacroLibrary {
 public:
     explicit MacroLibrary(Paths paths) : paths_(std::move(paths)) {}
@@ -70,11 +73,11 @@ public:
     static QString nameOfFile(const QString& path);
 
 private:
-    // Sets up to `limit` list entries equal to `from` to `to`; false when Config.ini could not
-    // be written. `changed` receives the slots written.
-    bool writeSlots(const QString& from, const QString& to, int limit, QVector<int>* changed = nullptr) const;
-    void restoreSlots(const QVector<int>& written, const QString& name) const;
-    MacroLibraryResult addName(const QString& name) const;
+    // The list entries holding `name` (an empty name: the free ones), at most `limit`.
+    QVector<int> slotsHolding(const QString& name, int limit) const;
+    // Sets the list entries `slotList` to `name` when `batch` commits.
+    void stageSlots(SaveBatch& batch, const QVector<int>& slotList, const QString& name) const;
+    MacroLibraryResult commit(SaveBatch& batch) const;
 
     Paths paths_;
 };

@@ -97,7 +97,7 @@ TEST(MacroLibrary, ImportsSkipTakenNamesAndExportsKeepFiles) {
     EXPECT_EQ(l.lib.importFile(in + QStringLiteral("two.parts.MSMACRO"), &name), R::Ok);
     EXPECT_EQ(name, QStringLiteral("two.parts"));
     EXPECT_EQ(readMacroEvents(l.data.paths(), name).value(0).dataL, 6);
-    EXPECT_EQ(l.lib.importFile(in + QStringLiteral("missing.MSMACRO"), &name), R::FileError);
+    EXPECT_EQ(l.lib.importFile(in + QStringLiteral("missing.MSMACRO"), &name), R::Missing);
     EXPECT_FALSE(l.lib.contains(QStringLiteral("missing")));
 
     const MacroLibrary::BatchImport batch =
