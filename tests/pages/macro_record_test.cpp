@@ -1,7 +1,10 @@
 #include <QSignalSpy>
+#include <QToolButton>
 
-#include "device/button_table.h"
+#include "button_rig.h"
 #include "macro_page_rig.h"
+#include "pages/buttons/tarn_btn_window.h"
+#include "pages/buttons/tarn_macro_select.h"
 #include "sim/table_decoder.h"
 #include "storage/macro_events.h"
 #include "widgets/tarn_label.h"
@@ -122,11 +125,19 @@ TEST(MacroRecording, ARecordedMacroOnAButtonReachesTheMousesMacroMemory) {
     const QVector<MacroEvent> recorded = rig.rows();
     ASSERT_EQ(recorded.size(), 19);
 
-    // Bound to a button the way the button page binds it, then applied.
-    ButtonAssignment& b = currentProfile(farrow.state).buttons[3];
-    b.Fun = kFunMacro;
-    b.macroname = name;
-    b.KeyNumber = recorded.size();
+    // Bound to a button on the CUSTOMIZE page, then applied.
+    TarnBtnWindow buttons(farrow.data.paths(), rig.capture);
+    buttons.resize(664, 440);
+    buttons.setProfile(&currentProfile(farrow.state));
+    buttons.show();
+    const auto select = test::whenOpen<TarnMacroSelect>([&name](TarnMacroSelect* d) {
+        test::chooseFromMenu(d->macroButton(), {name});
+        test::clickYes(d);
+    });
+    test::chooseFromMenu(buttons.button(0, 3), {QStringLiteral("Macro Manager")});
+    EXPECT_EQ(currentProfile(farrow.state).buttons[3].macroname, name);
+    const KeyInfoEntry first = currentProfile(farrow.state).buttons[3].KeyInfo[0];
+    EXPECT_EQ(first, (KeyInfoEntry{recorded[0].map, recorded[0].dataL, recorded[0].dataH}));
     ASSERT_EQ(farrow.apply(), 0);
     // The only macro of the profile set has number 0; it holds delay rows, so it goes as it is.
     EXPECT_EQ(simdecode::decodeMacroSlot(farrow.sim.section(0x05), 0), recorded);
