@@ -11,6 +11,7 @@
 
 #include "app/tabs/macro_tab.h"
 #include "app/tabs/tab_list.h"
+#include "folder_snapshot.h"
 #include "storage/languages.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/ui_context.h"
@@ -42,6 +43,32 @@ TEST(Frame, StartUpShowsTheCurrentSlotAndAppearsThroughTheTimer) {
     EXPECT_FALSE(s.warningShown());
     EXPECT_EQ(MousecfgWidget::titleFor(QStringLiteral("FARROW"), true),
               QStringLiteral("FARROW (simulated mouse)"));
+}
+
+TEST(Frame, AStartWithNothingChangedLeavesEverySettingsFileAsItWas) {
+    WindowRig rig;
+    // One run of the program: the window is built and shown, the status thread reports the
+    // battery and the mouse's state, the start-up timers run out, and the window goes.
+    const auto run = [&rig] {
+        MousecfgWidget& w = rig.create();
+        QSignalSpy reports(&w.session(), &WindowSession::batteryChanged);
+        w.show();
+        EXPECT_TRUE(rig.statusUntil([&] { return !reports.isEmpty(); }));
+        rig.scheduler.runPending();
+        QCoreApplication::processEvents();
+        rig.window.reset();
+    };
+    run();  // the first run may store what the mouse told it (battery level, product)
+    const auto before = test::snapshot(rig.data.root());
+    ASSERT_FALSE(before.empty());
+    run();
+    const auto after = test::snapshot(rig.data.root());
+    QStringList changed;  // rewritten, new or gone
+    for (const auto& [file, what] : after)
+        if (!before.count(file) || before.at(file) != what) changed << file;
+    for (const auto& entry : before)
+        if (!after.count(entry.first)) changed << entry.first;
+    EXPECT_EQ(changed.join(QLatin1Char(' ')).toStdString(), "");
 }
 
 TEST(Frame, ScaleLevelsFollowTheScreenDpi) {

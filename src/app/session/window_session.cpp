@@ -61,7 +61,7 @@ void WindowSession::start() {
     // The gauge's start values need the connection state (100 with a cable); the second pass
     // hides the charging icon the start values may have shown.
     applyConnectionState();
-    onBatteryReport(0, 1, 1);
+    showBattery(0, 1, 1, false);
     applyConnectionState();
     services_.scheduler->singleShot(kWarningDelayMs, this, [this] { warningDue(); });
 }
@@ -77,6 +77,10 @@ void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte
         pendingBattery_ = {charge, lowByte, hiByte};
         return;
     }
+    showBattery(charge, lowByte, hiByte, true);
+}
+
+void WindowSession::showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool store) {
     BatteryState state;
     if (charge == 0 && lowByte == 0 && hiByte == 0) {
         mouseOff_.store(true);
@@ -88,7 +92,7 @@ void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte
     state.charging = charge != 0;
     state.cable = connectionState_ < ReceiverOnly;
     state.level = batteryPercent(batteryMillivolts(lowByte, hiByte), batteryFull_);
-    if (state.level != lastBatteryLevel_) {
+    if (store && state.level != lastBatteryLevel_) {
         lastBatteryLevel_ = state.level;
         appsettings::saveBattery(paths(), state.level);
     }

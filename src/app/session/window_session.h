@@ -119,6 +119,7 @@ Q_SIGNALS:
     void applyMessage(const QString& text);
 
 private:
+    void showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool store);
     // ConnectionHost
     void stopStatusThread() override;
     void startStatusThread() override;
@@ -145,6 +146,8 @@ private:
     bool deviceReady_ = false;
     bool warningShown_ = false;
     int batteryFull_ = 4200;
+    // The last level shown; a level is stored when it changes, the gauge's start value (no report
+    // from the mouse) is not.
     int lastBatteryLevel_ = -1;
     std::atomic<bool> mouseOff_{false};
     // A write thread runs: reports and device changes wait until it is done (the write thread
