@@ -121,6 +121,7 @@ TEST(Frame, DraggingMovesTheWindowOnlyPastTheThreshold) {
 TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
     WindowRig rig;
     MousecfgWidget& w = rig.create();
+    EXPECT_EQ(w.findChild<QSystemTrayIcon*>(), nullptr) << "the tray comes after the first frame";
     w.show();
     struct Case {
         const char* tab;
@@ -160,11 +161,16 @@ TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
     rig.click("tabMacro");
     EXPECT_EQ(w.currentTab(), TabMacro);
 
-    // Close hides; the program goes on in the tray, whose clicks toggle the window.
+    // Close hides; the program goes on in the tray (there once the window was painted), whose
+    // clicks toggle the window.
+    auto* tray = w.findChild<QSystemTrayIcon*>();
+    for (int turn = 0; turn < 10 && !tray; ++turn) {
+        QCoreApplication::processEvents();
+        tray = w.findChild<QSystemTrayIcon*>();
+    }
+    ASSERT_NE(tray, nullptr);
     rig.click("closeButton");
     EXPECT_FALSE(w.isVisible());
-    auto* tray = w.findChild<QSystemTrayIcon*>();
-    ASSERT_NE(tray, nullptr);
     Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
     EXPECT_TRUE(w.isVisible());
     Q_EMIT tray->activated(QSystemTrayIcon::Context);

@@ -6,6 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "app/session/app_log.h"
 #include "app/tabs/product_pictures.h"
@@ -14,6 +19,7 @@
 #include "app/window/language_menu.h"
 #include "app/window/mouse_selector.h"
 #include "app/window/profile_bar.h"
+#include "app/window/skin_preload.h"
 #include "app/window/tray.h"
 #include "app/window/window_metrics.h"
 #include "storage/app_settings.h"
@@ -49,7 +55,9 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     const Paths& paths = services_.paths;
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
-    background_.load(paths.skinFile(QStringLiteral("cfgMainback.png")));
+    // Decoded already on its own thread when the program began it (the tests' windows decode it
+    // here).
+    background_ = QPixmap::fromImage(skinpreload::take(paths.skinFile(QStringLiteral("cfgMainback.png"))));
 
     // The scale level from the screen's logical DPI, published to every widget with the
     // language's font; the translation is in place before any caption is set.
@@ -80,7 +88,28 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     // No focus frames: the skinned buttons take no keyboard focus. (A window-wide style sheet
     // would also restyle the message boxes this window parents and lose their white text.)
     for (TarnPushButton* b : findChildren<TarnPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
+    // Decoded once: the tray shows the same icon.
     setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
+
+    // What the first frame does not show comes once it is out: on the first paint, or on the
+    // first turn of the event loop when the window starts hidden.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) finishStartUp();
+    });
+}
+
+void MousecfgWidget::finishStartUp() {
+    if (startUpFinished_) return;
+    startUpFinished_ = true;
+    tray_ = new Tray(services_.paths, this);
+    connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
+    connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
+    tray_->retranslate();
+#if defined(__GLIBC__)
+    // Start-up freed far more than it keeps (file images, decoded skins, parse buffers): give the
+    // free pages back to the system once.
+    malloc_trim(0);
+#endif
 }
 
 MousecfgWidget::~MousecfgWidget() = default;
@@ -136,9 +165,6 @@ void MousecfgWidget::createControls() {
     versionLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* l : {logo_, versionLabel_})
         l->setStyleSheet(QStringLiteral("color:white;background:transparent"));
-    tray_ = new Tray(paths, this);
-    connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
-    connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
 }
 
 void MousecfgWidget::connectSession() {
@@ -196,7 +222,7 @@ void MousecfgWidget::retranslate() {
     apply_->setText(tr("Apply"));
     firmware_->setText(tr("Firmware Update"));
     profileBar_->retranslate();
-    tray_->retranslate();
+    if (tray_) tray_->retranslate();
     gauge_->retranslate();
     languageMenu_->applyFont();
     mouseMenu_->applyFont();
@@ -319,6 +345,7 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event) {
 }
 
 void MousecfgWidget::paintEvent(QPaintEvent*) {
+    if (!startUpFinished_) QTimer::singleShot(0, this, &MousecfgWidget::finishStartUp);
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap& back = scaledBackgrounds_[static_cast<size_t>(scaleLevel_)];

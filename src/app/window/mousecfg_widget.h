@@ -60,6 +60,8 @@ protected:
 
 private:
     void createControls();
+    // The tray and the memory start-up no longer needs, once the first frame is out.
+    void finishStartUp();
     void connectSession();
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
@@ -79,6 +81,7 @@ private:
     LanguageSwitcher languages_;
 
     bool built_ = false;
+    bool startUpFinished_ = false;
     bool dragging_ = false;
     QPoint pressPos_;
     QPoint originAtPress_;
