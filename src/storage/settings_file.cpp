@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <algorithm>
+#include <future>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -70,8 +71,17 @@ void loadConfigState(const Paths& paths, ConfigState& state, ButtonMatrix* matri
         state.Count = conv::toU8(s.value(QStringLiteral("Config/Count")));
         for (int i = 0; i < kProfileCount; ++i) state.profileNames[i] = s.value(profileNameKey(i)).toString();
     }
-    for (int i = 0; i < kProfileCount; ++i) loadProfileFile(paths, state.profiles[i], state.profileNames[i]);
+    // The five files are read independently of one another (reads take no lock and share no
+    // state): the last three on a second thread while this one reads the first two and the button
+    // matrix.
+    constexpr int kSplit = 2;
+    auto rest = std::async(std::launch::async, [&paths, &state] {
+        for (int i = kSplit; i < kProfileCount; ++i)
+            loadProfileFile(paths, state.profiles[i], state.profileNames[i]);
+    });
+    for (int i = 0; i < kSplit; ++i) loadProfileFile(paths, state.profiles[i], state.profileNames[i]);
     if (matrix) loadButtonMatrix(paths, *matrix);
+    rest.get();
 }
 
 SaveStatus saveProfileList(const Paths& paths, const ConfigState& state) {

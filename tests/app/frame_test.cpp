@@ -82,6 +82,7 @@ TEST(Frame, ScaleLevelsFollowTheScreenDpi) {
         SCOPED_TRACE(c.dpi);
         WindowRig rig(SimulatedMouse::Options{}, c.dpi);
         MousecfgWidget& w = rig.create();
+        w.switchPage(TabDpi);  // its pages come on first use
         const double f = c.factor;
         EXPECT_EQ(w.size(), c.size);
         EXPECT_EQ(rig.find("applyButton")->geometry(),
