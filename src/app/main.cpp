@@ -7,6 +7,7 @@
 #include "app/app_runtime.h"
 #include "app/startup_probe.h"
 #include "app/window/mousecfg_widget.h"
+#include "app/window/skin_preload.h"
 #include "platform/single_instance.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     if (options.finished) return options.exitCode;
 
     const Paths paths = Paths::forProgram(QCoreApplication::applicationDirPath(), options.dataDir);
+    // The window's background decodes on its own thread while the settings load.
+    skinpreload::begin(paths.skinFile(QStringLiteral("cfgMainback.png")));
     const QString productName = loadProductName(paths);
 
     SingleInstance instance(productName);
