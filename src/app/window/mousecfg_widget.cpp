@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -55,9 +56,7 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     const Paths& paths = services_.paths;
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
-    // Decoded already on its own thread when the program began it (the tests' windows decode it
-    // here).
-    background_ = QPixmap::fromImage(skinpreload::take(paths.skinFile(QStringLiteral("cfgMainback.png"))));
+    loadBackground();
 
     // The scale level from the screen's logical DPI, published to every widget with the
     // language's font; the translation is in place before any caption is set.
@@ -105,6 +104,12 @@ void MousecfgWidget::finishStartUp() {
     connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
     connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
     tray_->retranslate();
+    // The skin's panels and gradients take a fraction of the memory as runs.
+    backgroundRuns_ = RunImage(scaledBackgrounds_[static_cast<size_t>(scaleLevel_)].toImage());
+    if (!backgroundRuns_.isNull()) {
+        background_ = QPixmap();
+        scaledBackgrounds_ = {};
+    }
 #if defined(__GLIBC__)
     // Start-up freed far more than it keeps (file images, decoded skins, parse buffers): give the
     // free pages back to the system once.
@@ -318,11 +323,23 @@ double MousecfgWidget::screenLogicalDpi() const {
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
+void MousecfgWidget::loadBackground() {
+    // Decoded already on its own thread when the program began it (the tests' windows decode it
+    // here).
+    background_ =
+        QPixmap::fromImage(skinpreload::take(services_.paths.skinFile(QStringLiteral("cfgMainback.png"))));
+}
+
 void MousecfgWidget::setScaleLevel(int level) {
     scaleLevel_ = level;
     UiContext ui = UiContext::current();
     ui.scale = metrics::scaleFactorForLevel(level);
     UiContext::install(ui);
+    if (!backgroundRuns_.isNull()) {
+        // Another scale after start-up: from the skin file again, as pixmaps.
+        backgroundRuns_ = RunImage();
+        loadBackground();
+    }
     QPixmap& back = scaledBackgrounds_[static_cast<size_t>(level)];
     if (back.isNull() && !background_.isNull())
         back = background_.scaled(ui.scaled(metrics::kDesignWidth), ui.scaled(metrics::kDesignHeight),
@@ -344,12 +361,14 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event) {
     qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleLevel_);
 }
 
-void MousecfgWidget::paintEvent(QPaintEvent*) {
+void MousecfgWidget::paintEvent(QPaintEvent* event) {
     if (!startUpFinished_) QTimer::singleShot(0, this, &MousecfgWidget::finishStartUp);
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap& back = scaledBackgrounds_[static_cast<size_t>(scaleLevel_)];
-    if (!back.isNull())
+    if (!backgroundRuns_.isNull())
+        backgroundRuns_.paint(p, event->rect());
+    else if (!back.isNull())
         p.drawPixmap(rect(), back);
     else
         p.fillRect(rect(), QColor(20, 20, 20));

@@ -7,6 +7,7 @@
 
 #include "app/session/window_session.h"
 #include "app/window/dialog_apply_runner.h"
+#include "app/window/run_image.h"
 #include "widgets/device_ready.h"
 #include "widgets/language_switcher.h"
 
@@ -66,6 +67,7 @@ private:
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
     void retranslate();
+    void loadBackground();
     void setScaleLevel(int level);
     void onClicked();
     void onSetReloaded();
@@ -88,6 +90,8 @@ private:
     int scaleLevel_ = 0;
     QPixmap background_;
     std::array<QPixmap, 17> scaledBackgrounds_;
+    // After the first frame, the background of the current scale as runs in place of both pixmaps.
+    RunImage backgroundRuns_;
     int currentTab_ = 0;
 
     std::vector<Tab*> tabs_;
