@@ -35,8 +35,6 @@ int main(int argc, char* argv[]) {
     if (options.finished) return options.exitCode;
 
     const Paths paths = Paths::forProgram(QCoreApplication::applicationDirPath(), options.dataDir);
-    // The window's background decodes on its own thread while the settings load.
-    skinpreload::begin(paths.skinFile(QStringLiteral("cfgMainback.png")));
     const QString productName = loadProductName(paths);
 
     SingleInstance instance(productName);
@@ -44,6 +42,9 @@ int main(int argc, char* argv[]) {
         QCoreApplication::exit(1);
         return 1;
     }
+    // The window's background decodes on its own thread while the settings load (the window takes
+    // it, so the thread has ended before the program does).
+    skinpreload::begin(paths.skinFile(QStringLiteral("cfgMainback.png")));
 
     const bool simulate = options.simulate;
     int result = 0;
