@@ -10,6 +10,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/tabs/macro_tab.h"
+#include "app/tabs/product_pictures.h"
 #include "app/tabs/tab_list.h"
 #include "folder_snapshot.h"
 #include "storage/languages.h"
@@ -69,6 +70,17 @@ TEST(Frame, AStartWithNothingChangedLeavesEverySettingsFileAsItWas) {
     for (const auto& entry : before)
         if (!after.count(entry.first)) changed << entry.first;
     EXPECT_EQ(changed.join(QLatin1Char(' ')).toStdString(), "");
+}
+
+TEST(Frame, TheSidePictureIsDecodedWhenFirstShown) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    auto* pictures = w.findChild<ProductPictures*>();
+    auto* side = rig.find<QLabel>("sidePicture");
+    ASSERT_TRUE(pictures && side);
+    EXPECT_TRUE(side->pixmap().isNull()) << "not shown yet";
+    pictures->show(ProductPictures::View::Side);
+    EXPECT_EQ(side->pixmap().height(), 300);
 }
 
 TEST(Frame, ScaleLevelsFollowTheScreenDpi) {
