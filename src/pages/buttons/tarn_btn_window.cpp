@@ -8,6 +8,7 @@
 #include "device/key_codes.h"
 #include "pages/buttons/buttons_log.h"
 #include "storage/app_settings.h"
+#include "storage/macro_files.h"
 #include "storage/product_descriptor.h"
 #include "widgets/tarn_action.h"
 #include "widgets/tarn_label.h"
@@ -172,7 +173,12 @@ void TarnBtnWindow::setProfile(MouseProfile* profile) {
 }
 
 QString TarnBtnWindow::labelOf(const ButtonAssignment& a) const {
-    if (a.Fun == fun::kMacro || a.Fun == fun::kGunFile) return a.macroname;
+    // A macro deleted from the library (or renamed outside the window) still names the button's
+    // macro; the mouse gets an empty one until another is chosen.
+    if (a.Fun == fun::kMacro || a.Fun == fun::kGunFile)
+        return library_.contains(a.macroname)
+                   ? a.macroname
+                   : tr("%1 (missing)", "a macro no longer in the library").arg(a.macroname);
     const QString source = buttonfn::labelSource(a);
     if (source.isEmpty()) return QString();
     // Functions with a parameter say which: three buttons that all read "SINGLE KEY" would not
@@ -203,6 +209,7 @@ QString TarnBtnWindow::labelOf(const ButtonAssignment& a) const {
 
 void TarnBtnWindow::refreshLabels() {
     sensor_ = appsettings::loadSensorId(paths_);
+    library_ = macroNames(paths_);
     for (int g = 0; g < 3; ++g) {
         for (int i = 0; i < buttonfn::kGroupSizes[static_cast<size_t>(g)]; ++i) {
             const auto slot = buttonfn::slotOf(g, i);
