@@ -151,17 +151,6 @@ TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
     EXPECT_TRUE(w.isVisible());
 }
 
-// Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
-void chooseLanguage(WindowRig& rig, int index) {
-    QTimer::singleShot(0, [index] {
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr);
-        for (int i = 0; i <= index; ++i) QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    });
-    rig.click("languageButton");
-}
-
 TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {
     WindowRig rig;
     rig.setConfig(QStringLiteral("FONT_LIST/LangFile_1"), QStringLiteral("mousecfg_missing"));
@@ -171,7 +160,7 @@ TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {
     ASSERT_FALSE(language->isHidden());
     EXPECT_EQ(language->text(), QStringLiteral("English"));
 
-    chooseLanguage(rig, 2);
+    test::chooseLanguage(rig, 2);
     EXPECT_EQ(language->text(), QStringLiteral("Deutsch"));
     EXPECT_EQ(languages::loadLanguageId(rig.paths), 2);
     const QString applyDe = rig.find<TarnPushButton>("applyButton")->text();
@@ -183,14 +172,14 @@ TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {
 
     // Chinese has no translation file here: the German texts, font and choice stay.
     const QString fontBefore = UiContext::current().fontFamily;
-    chooseLanguage(rig, 1);
+    test::chooseLanguage(rig, 1);
     EXPECT_EQ(language->text(), QStringLiteral("Deutsch"));
     EXPECT_EQ(languages::loadLanguageId(rig.paths), 2);
     EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), applyDe);
     EXPECT_EQ(rig.find<TarnPushButton>("tabDpi")->text(), dpiDe);
     EXPECT_EQ(UiContext::current().fontFamily, fontBefore);
 
-    chooseLanguage(rig, 0);
+    test::chooseLanguage(rig, 0);
     EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), QStringLiteral("Apply"));
     // Switching languages never restarts the status thread.
     ASSERT_TRUE(rig.linkPacer.step());

@@ -31,7 +31,7 @@ const QString kMacroEntry = QStringLiteral("Macro Manager");
 
 // The shown window over the simulated mouse, past its start-up.
 struct TabsRig : test::WindowRig {
-    TabsRig() : w(create()) {
+    explicit TabsRig(double dpi = 96.0) : WindowRig(SimulatedMouse::Options{}, dpi), w(create()) {
         w.show();
         scheduler.runPending();
     }
@@ -49,6 +49,41 @@ struct TabsRig : test::WindowRig {
 
     MousecfgWidget& w;
 };
+
+TEST(TabsEndToEnd, PagesAreMadeOnFirstShowSitInTheirPlacesAndFollowTheLanguage) {
+    for (double f : {1.0, 1.5}) {
+        SCOPED_TRACE(f);
+        TabsRig rig(96.0 * f);
+        EXPECT_EQ(rig.w.findChild<TarnBtnWindow*>(), nullptr) << "made before CUSTOMIZE was shown";
+        EXPECT_EQ(rig.w.findChild<MacroDialog*>(), nullptr) << "made before MACRO was shown";
+        const struct {
+            const char* tab;
+            const char* page;
+            QRect place;
+        } places[] = {
+            {"tabLighting", "TarnColorWindow", {285, 90, 351, 440}},
+            {"tabCustomize", "buttonScrollArea", {285, 90, 345, 490}},
+            {"tabMacro", "MacroDialog", {285, 90, 665, 467}},
+        };
+        for (const auto& p : places) {
+            rig.click(p.tab);
+            QWidget* page = rig.find(p.page);
+            ASSERT_NE(page, nullptr) << p.page;
+            EXPECT_TRUE(page->isVisible()) << p.page;
+            const QRect& r = p.place;
+            EXPECT_EQ(page->geometry(),
+                      QRect(int(r.x() * f), int(r.y() * f), int(r.width() * f), int(r.height() * f)))
+                << p.page;
+        }
+
+        // Every page made so far speaks the new language.
+        test::chooseLanguage(rig, 2);
+        EXPECT_EQ(rig.find<QLabel>("effectCaption")->text(), QStringLiteral("EFFEKT"));
+        EXPECT_EQ(rig.w.findChild<TarnBtnWindow*>()->button(0, 0)->text(), QStringLiteral("Links"));
+        EXPECT_EQ(rig.w.findChild<MacroDialog*>()->button(MacroDialog::Control::New)->text(),
+                  QStringLiteral("NEU"));
+    }
+}
 
 TEST(TabsEndToEnd, LightingChosenOnTheTabLandsInTheActiveProfilesBank) {
     for (int slot : {0, 3}) {
@@ -101,6 +136,14 @@ TEST(TabsEndToEnd, KeyComboAndMacroChosenOnCustomizeReachTheButtonTable) {
     appsettings::saveMacroListEntry(rig.paths, 0, QStringLiteral("Burst"));
 
     auto& page = rig.open<TarnBtnWindow>("tabCustomize");
+    // The last left click stays: the window says so.
+    auto boxes = std::make_shared<test::BoxAnswerer>();
+    test::answerBoxes(boxes);
+    test::chooseFromMenu(page.button(0, 0), {QStringLiteral("Right")});
+    boxes->active = false;
+    EXPECT_EQ(boxes->texts, QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
+    EXPECT_EQ(page.button(0, 0)->text(), QStringLiteral("Left"));
+
     const auto single = test::whenOpen<TarnSingleKeyWindow>([&rig](TarnSingleKeyWindow* d) {
         rig.keys.tap(0x1C, true);  // keypad Enter
         test::clickYes(d);
