@@ -18,7 +18,8 @@ struct ApplyOutcome {
 };
 
 // The work behind "Apply" (and `mousecfg-cli apply`): save the edited set, find what changed
-// against the stored set (everything after a failed write or when asked), write it, take the
+// against the stored set, together with the groups recorded as pending (see pending_changes.h),
+// (everything after a failed write or when asked), write it, take the
 // edited set as the stored one and remember a failure in "Config/Diff" for the next apply.
 //
 // Runs on the write thread while the GUI waits; it touches `working`, `stored` and the settings

@@ -197,7 +197,8 @@ bool takeMacroWriteSign(const Paths& paths, const QString& name) {
     return true;
 }
 
-bool buttonsDiffer(const ConfigState& w, const ConfigState& s, const Paths& paths) {
+// With `paths` null no macro file is read.
+bool buttonsDiffer(const ConfigState& w, const ConfigState& s, const Paths* paths) {
     for (int p = 0; p < kProfileCount; ++p) {
         for (int i = 0; i < kButtonSlots; ++i) {
             const ButtonAssignment& a = w.profiles[p].buttons[i];
@@ -205,7 +206,7 @@ bool buttonsDiffer(const ConfigState& w, const ConfigState& s, const Paths& path
             if (!sameAssignmentBody(a, b)) return true;
             if (a.Fun != kFunMacro) continue;
             if (a.macroname != b.macroname) return true;
-            if (takeMacroWriteSign(paths, a.macroname)) return true;
+            if (paths && takeMacroWriteSign(*paths, a.macroname)) return true;
         }
     }
     return false;
@@ -225,14 +226,27 @@ bool lightingDiffers(const ConfigState& w, const ConfigState& s) {
 
 }  // namespace
 
-ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stored, const Paths& paths) {
+namespace {
+
+ChangeMask changeMask(const ConfigState& working, const ConfigState& stored, const Paths* paths) {
     ChangeMask mask = change::kNone;
     if (basicDiffers(working, stored)) mask |= change::kBasic;
     if (dpiDiffers(working, stored)) mask |= change::kDpi;
     if (buttonsDiffer(working, stored, paths)) mask |= change::kButtons;
     if (lightingDiffers(working, stored)) mask |= change::kLighting;
+    return mask;
+}
+
+}  // namespace
+
+ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stored, const Paths& paths) {
+    const ChangeMask mask = changeMask(working, stored, &paths);
     qCDebug(lcStorage) << "change mask" << mask;
     return mask;
+}
+
+ChangeMask compareConfigStates(const ConfigState& working, const ConfigState& stored) {
+    return changeMask(working, stored, nullptr);
 }
 
 }  // namespace mousecfg

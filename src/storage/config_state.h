@@ -142,5 +142,7 @@ void resetAllToDefaults(ConfigState& state, const Paths& paths);
 // both sides still counts as changed when its macro file has a non-zero "Setting/WriteSign"; that
 // flag is then cleared in the file (at most one file per call).
 ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stored, const Paths& paths);
+// The same comparison of the two states alone: no macro file is read or changed.
+ChangeMask compareConfigStates(const ConfigState& working, const ConfigState& stored);
 
 }  // namespace mousecfg

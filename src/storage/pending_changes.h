@@ -1,0 +1,26 @@
+#pragma once
+
+#include "storage/config_state.h"
+
+namespace mousecfg {
+
+class Paths;
+
+// Groups changed in the saved settings that the mouse has not been sent yet: edits made without
+// a window (mousecfg-cli set, use). The window compares its edited set with the set it loaded;
+// an edit saved straight to the files leaves no such difference, so it is recorded here, in
+// Config.ini, until the next apply (of the window or the command line) writes it:
+// "Pending/Settings" = 1 for the settings group shared by all profiles, and "Pending/Profile1"
+// .. "Pending/Profile5" the DPI, button and lighting groups (2, 4, 8) of each profile.
+namespace pending {
+
+// Adds the groups of `mask` changed in profile `profile` (0..4; change::kBasic goes to the shared
+// settings, and a profile outside 0..4 records only that).
+void add(const Paths& paths, int profile, ChangeMask mask);
+// Every recorded group, of all profiles together; bits outside change::kAll are ignored.
+ChangeMask load(const Paths& paths);
+// Forgets them (after an apply sent them, or one that failed and will write everything).
+void clear(const Paths& paths);
+
+}  // namespace pending
+}  // namespace mousecfg
