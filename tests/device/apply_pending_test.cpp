@@ -1,0 +1,53 @@
+// Groups recorded as pending (edits saved without a window) are written by the next apply, the
+// window's included, even when its edited and stored sets are the same.
+#include <gtest/gtest.h>
+
+#include <QSettings>
+
+#include "device/apply_worker.h"
+#include "storage/app_settings.h"
+#include "storage/pending_changes.h"
+#include "writes_fixture.h"
+
+namespace mousecfg {
+namespace {
+
+TEST(ApplyPending, PendingGroupsAreWrittenOnceAndSurviveAMouseThatIsOff) {
+    test::WriterRig rig(test::sampleProduct());
+    const Paths& paths = rig.data.paths();
+    ConfigState stored = test::sampleState(paths);
+    for (const QString& m : {QStringLiteral("m2"), QStringLiteral("m5")}) clearMacroWriteSign(paths, m);
+    ConfigState working = stored;
+    appsettings::saveDiff(paths, 0);
+
+    pending::add(paths, 3, change::kDpi | change::kBasic);
+    pending::add(paths, 1, change::kLighting);
+    pending::add(paths, 7, change::kButtons);  // no such profile: nothing recorded
+    EXPECT_EQ(pending::load(paths), change::kBasic | change::kDpi | change::kLighting);
+
+    // The mouse is off: nothing is sent and the groups stay pending.
+    ApplyOutcome out = runApply(paths, rig.writer, working, stored, false, true);
+    EXPECT_EQ(out.result, kApplyMouseOff);
+    EXPECT_TRUE(rig.sim.frameLog().empty());
+    EXPECT_EQ(pending::load(paths), change::kBasic | change::kDpi | change::kLighting);
+
+    out = runApply(paths, rig.writer, working, stored, false, false);
+    EXPECT_EQ(out.result, TxOk);
+    EXPECT_EQ(out.mask, change::kBasic | change::kDpi | change::kLighting);
+    EXPECT_EQ(pending::load(paths), change::kNone);
+    rig.sim.clearFrameLog();
+    out = runApply(paths, rig.writer, working, stored, false, false);
+    EXPECT_EQ(out.mask, change::kNone);
+    EXPECT_TRUE(rig.sim.frameLog().empty());
+
+    // A damaged record: bits outside the groups mean nothing, the settings flag is 0 or not.
+    {
+        QSettings s(paths.configFile(), QSettings::IniFormat);
+        s.setValue(QStringLiteral("Pending/Profile2"), 0x71);  // 1 (not a table group) + junk
+        s.setValue(QStringLiteral("Pending/Settings"), QStringLiteral("x"));
+    }
+    EXPECT_EQ(pending::load(paths), change::kNone);
+}
+
+}  // namespace
+}  // namespace mousecfg
