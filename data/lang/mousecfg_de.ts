@@ -570,4 +570,402 @@
         <translation>BEI BEWEGUNG LICHT AUS</translation>
     </message>
 </context>
+<context>
+    <name>mousecfg::ButtonDialog</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Keys are captured only while this window has the focus.</source>
+        <translation>Tasten werden nur erfasst, solange dieses Fenster den Fokus hat.</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnBtnWindow</name>
+    <message>
+        <source>Basic</source>
+        <translation>Grundfunktionen</translation>
+    </message>
+    <message>
+        <source>Windows</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>Advance</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Medien</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Polling Rate</source>
+        <translation>Abfragerate</translation>
+    </message>
+    <message>
+        <source>Profile Menu</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>Wheel up</source>
+        <translation>Rad hoch</translation>
+    </message>
+    <message>
+        <source>Wheel down</source>
+        <translation>Rad runter</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Left Button Can not be Gun Function.</source>
+        <translation>Die linke Taste kann keine Gun-Funktion erhalten.</translation>
+    </message>
+    <message>
+        <source>GUNFILE SELECT</source>
+        <translation>GUN-DATEI WÄHLEN</translation>
+    </message>
+    <message>
+        <source>MACRO SELECT</source>
+        <translation>MAKRO WÄHLEN</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Macro Manager</source>
+        <translation>Makroverwaltung</translation>
+    </message>
+    <message>
+        <source>Led Switch</source>
+        <translation>LED ein/aus</translation>
+    </message>
+    <message>
+        <source>Button Off</source>
+        <translation>Taste aus</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles markieren</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Switch Window</source>
+        <translation>Fenster wechseln</translation>
+    </message>
+    <message>
+        <source>Close Window</source>
+        <translation>Fenster schließen</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Show Desktop</source>
+        <translation>Desktop anzeigen</translation>
+    </message>
+    <message>
+        <source>Lock PC</source>
+        <translation>PC sperren</translation>
+    </message>
+    <message>
+        <source>Browser Home</source>
+        <translation>Browser: Startseite</translation>
+    </message>
+    <message>
+        <source>Browser Backward</source>
+        <translation>Browser: Zurück</translation>
+    </message>
+    <message>
+        <source>Browser Forward</source>
+        <translation>Browser: Vorwärts</translation>
+    </message>
+    <message>
+        <source>Browser Stop</source>
+        <translation>Browser: Stopp</translation>
+    </message>
+    <message>
+        <source>Browser Refresh</source>
+        <translation>Browser: Neu laden</translation>
+    </message>
+    <message>
+        <source>Browser Search</source>
+        <translation>Browser: Suche</translation>
+    </message>
+    <message>
+        <source>Browser Favorite</source>
+        <translation>Browser: Favoriten</translation>
+    </message>
+    <message>
+        <source>Mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Boss Key</source>
+        <translation>Boss-Taste</translation>
+    </message>
+    <message>
+        <source>SINGLE KEY</source>
+        <translation>EINZELTASTE</translation>
+    </message>
+    <message>
+        <source>COMBO KEY</source>
+        <translation>TASTENKOMBINATION</translation>
+    </message>
+    <message>
+        <source>FIRE KEY</source>
+        <translation>FEUERTASTE</translation>
+    </message>
+    <message>
+        <source>SNIPER</source>
+        <translation>SNIPER</translation>
+    </message>
+    <message>
+        <source>Play/Pause</source>
+        <translation>Wiedergabe/Pause</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Previous Track</source>
+        <translation>Vorheriger Titel</translation>
+    </message>
+    <message>
+        <source>Next Track</source>
+        <translation>Nächster Titel</translation>
+    </message>
+    <message>
+        <source>Volume Up</source>
+        <translation>Lauter</translation>
+    </message>
+    <message>
+        <source>Volume Down</source>
+        <translation>Leiser</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Stumm</translation>
+    </message>
+    <message>
+        <source>Media Player</source>
+        <translation>Mediaplayer</translation>
+    </message>
+    <message>
+        <source>DPI Switch</source>
+        <translation>DPI umschalten</translation>
+    </message>
+    <message>
+        <source>DPI +</source>
+        <translation>DPI +</translation>
+    </message>
+    <message>
+        <source>DPI -</source>
+        <translation>DPI -</translation>
+    </message>
+    <message>
+        <source>Profile +</source>
+        <translation>Profil +</translation>
+    </message>
+    <message>
+        <source>Profile -</source>
+        <translation>Profil -</translation>
+    </message>
+    <message>
+        <source>Profile Switch</source>
+        <translation>Profil umschalten</translation>
+    </message>
+    <message>
+        <source>Rate +</source>
+        <translation>Rate +</translation>
+    </message>
+    <message>
+        <source>Rate -</source>
+        <translation>Rate -</translation>
+    </message>
+    <message>
+        <source>Rate Switch</source>
+        <translation>Rate umschalten</translation>
+    </message>
+    <message>
+        <source>Scroll Up</source>
+        <translation>Nach oben scrollen</translation>
+    </message>
+    <message>
+        <source>Scroll Down</source>
+        <translation>Nach unten scrollen</translation>
+    </message>
+    <message>
+        <source>GunFile Manager</source>
+        <translation>Gun-Dateien</translation>
+    </message>
+    <message>
+        <source>This mouse has no buttons to set in this view.</source>
+        <translation>In dieser Ansicht gibt es keine Tasten zum Einstellen.</translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation>%1 DPI</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>function: its key or value</comment>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnComboKeyWindow</name>
+    <message>
+        <source>Combo Key</source>
+        <translation>Tastenkombination</translation>
+    </message>
+    <message>
+        <source>Press the modifier keys and the key together.</source>
+        <translation>Drücken Sie die Umschalttasten und die Taste zusammen.</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnFireKeyWindow</name>
+    <message>
+        <source>FireKey Setting</source>
+        <translation>Feuertaste einstellen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Keyboard Key</source>
+        <translation>Tastaturtaste</translation>
+    </message>
+    <message>
+        <source>Key:</source>
+        <translation>Taste:</translation>
+    </message>
+    <message>
+        <source>Times:</source>
+        <translation>Anzahl:</translation>
+    </message>
+    <message>
+        <source>Delay:</source>
+        <translation>Pause:</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnMacroSelect</name>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>WIEDERHOLUNGEN (1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERHOLEN, SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTILL THE KEY DOWN</source>
+        <translation>WIEDERHOLEN BIS ZUM NÄCHSTEN DRUCK</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnSingleKeyWindow</name>
+    <message>
+        <source>Single Key</source>
+        <translation>Einzeltaste</translation>
+    </message>
+    <message>
+        <source>Press the key the button should send.</source>
+        <translation>Drücken Sie die Taste, die die Maustaste senden soll.</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnSniperWindow</name>
+    <message>
+        <source>Sniper Setting</source>
+        <translation>Sniper einstellen</translation>
+    </message>
+    <message>
+        <source>DPI while the button is held:</source>
+        <translation>DPI, solange die Taste gehalten wird:</translation>
+    </message>
+</context>
 </TS>

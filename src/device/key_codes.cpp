@@ -1,5 +1,8 @@
 #include "device/key_codes.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace mousecfg::keycodes {
 
 namespace {
@@ -288,6 +291,18 @@ std::uint8_t remapCapturedKey(std::uint8_t scanCode, unsigned flags) {
         default:
             return scanCode;
     }
+}
+
+std::uint8_t capturedKeyCode(std::uint8_t scanCode, unsigned flags) {
+    if (flags & kFlagExtended) {
+        // Enter, Ctrl, /, Print Screen, Alt, Num Lock, the navigation block, Windows and Menu.
+        static constexpr std::uint8_t kExtendedKeys[] = {28, 29, 53, 55, 56, 69, 71, 72, 73, 75,
+                                                         77, 79, 80, 81, 82, 83, 91, 92, 93};
+        if (std::find(std::begin(kExtendedKeys), std::end(kExtendedKeys), scanCode) ==
+            std::end(kExtendedKeys))
+            return 0;
+    }
+    return remapCapturedKey(scanCode, flags);
 }
 
 }  // namespace mousecfg::keycodes

@@ -37,4 +37,9 @@ std::optional<std::uint8_t> keyCodeOfUsage(int usage);
 // modifiers get their own codes; every other code comes back unchanged.
 std::uint8_t remapCapturedKey(std::uint8_t scanCode, unsigned flags);
 
+// The key code of a captured key as the key dialogs take it: the remap above, and 0 for an
+// extended key that is not one of the board's own (media and browser keys arrive as extended
+// set-1 codes that are letters' and digits' codes without the flag).
+std::uint8_t capturedKeyCode(std::uint8_t scanCode, unsigned flags);
+
 }  // namespace mousecfg::keycodes

@@ -53,6 +53,11 @@ public:
     virtual std::unique_ptr<KeyCapture> begin(QWidget* focusWidget) = 0;
 };
 
+// The service for this session, chosen at run time: the low-level hook on Windows; XInput2 raw
+// events on an X11 session (platform "xcb") whose server has XInput 2.2; else the focused
+// window's own key events. Needs the application object.
+std::unique_ptr<KeyCaptureService> makeKeyCaptureService();
+
 }  // namespace mousecfg
 
 Q_DECLARE_METATYPE(mousecfg::RawKeyEvent)

@@ -1,0 +1,3 @@
+#include "pages/buttons/buttons_log.h"
+
+Q_LOGGING_CATEGORY(lcButtonPage, "mousecfg.pages.buttons")
