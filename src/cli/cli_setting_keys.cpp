@@ -218,6 +218,8 @@ KeyResult getName(const KeyContext& c, const QStringList& a) {
 
 }  // namespace
 
+KeyResult setButton(KeyContext& c, const QStringList& a);
+KeyResult getButton(const KeyContext& c, const QStringList& a);
 KeyResult setLighting(KeyContext& c, const QStringList& a);
 KeyResult getLighting(const KeyContext& c, const QStringList& a);
 KeyResult setBrightness(KeyContext& c, const QStringList& a);
@@ -234,6 +236,9 @@ KeyResult getMoveLightOff(const KeyContext& c, const QStringList& a);
 const std::vector<SettingKey>& settingKeys() {
     const QStringList lightOptions = {QStringLiteral("brightness"), QStringLiteral("speed"),
                                       QStringLiteral("color")};
+    const QStringList buttonOptions = {QStringLiteral("times"), QStringLiteral("delay"),
+                                       QStringLiteral("loop"), QStringLiteral("while-held"),
+                                       QStringLiteral("toggle")};
     static const std::vector<SettingKey> keys = {
         {"dpi",
          "STAGE DPI [Y_DPI]",
@@ -260,6 +265,11 @@ const std::vector<SettingKey>& settingKeys() {
          {},
          &setSpeed<&MouseProfile::scrollspeed>,
          &getSpeed<&MouseProfile::scrollspeed>},
+        {"button", "BUTTON FUNCTION [VALUE] [--times T --delay D | --loop N | --while-held | --toggle]",
+         "BUTTON",
+         "a button's function: left, key F5, combo Ctrl+Shift+A, fire left, sniper 400, macro NAME, dpi-up "
+         "...",
+         buttonOptions, &setButton, &getButton},
         {"light", "[EFFECT] [--brightness B] [--speed S] [--color RRGGBB]", "",
          "lighting effect and the settings it uses", lightOptions, &setLighting, &getLighting},
         {"brightness", "B", "", "brightness 1..3 of the effect", {}, &setBrightness, &getBrightness},

@@ -104,6 +104,18 @@ void addSetOptions(QCommandLineParser& parser) {
                                         QStringLiteral("S")));
     parser.addOption(QCommandLineOption(QStringLiteral("color"), QStringLiteral("light: colour, hex RRGGBB."),
                                         QStringLiteral("RRGGBB")));
+    parser.addOption(QCommandLineOption(QStringLiteral("times"), QStringLiteral("button fire: shots 1..255."),
+                                        QStringLiteral("T")));
+    parser.addOption(QCommandLineOption(QStringLiteral("delay"),
+                                        QStringLiteral("button fire: ms between shots 1..255."),
+                                        QStringLiteral("D")));
+    parser.addOption(QCommandLineOption(QStringLiteral("loop"),
+                                        QStringLiteral("button macro: play it N times (1..255)."),
+                                        QStringLiteral("N")));
+    parser.addOption(
+        QCommandLineOption(QStringLiteral("while-held"), QStringLiteral("button macro: repeat while held.")));
+    parser.addOption(QCommandLineOption(QStringLiteral("toggle"),
+                                        QStringLiteral("button macro: repeat until pressed again.")));
     parser.addPositionalArgument(QStringLiteral("KEY"), QStringLiteral("What to change (see below)."),
                                  QStringLiteral("KEY VALUE..."));
 }

@@ -14,6 +14,7 @@ ProductView ProductView::load(const Paths& paths) {
     p.name = appsettings::loadCurrentProductName(paths);
     p.dpi = loadDpiProduct(paths);
     p.lighting = lighting::loadLightingProduct(paths);
+    p.buttons = ButtonProduct::load(paths);
     return p;
 }
 
@@ -70,6 +71,9 @@ QJsonObject profileView(const ProductView& product, const ConfigState& state, in
     for (int i = 0; i < product.dpi.stageCount; ++i)
         stages.append(stageView(p.dpiStages[static_cast<size_t>(i)], i, product.dpi.sensor));
     const int hz = reportRateHz(p.pollrate);
+    QJsonArray buttons;
+    for (const auto& [name, slot] : product.buttons.listed())
+        buttons.append(buttonView(product.buttons, name, slot, p.buttons[static_cast<size_t>(slot)]));
     const MouseProfile& lit = state.profiles[static_cast<size_t>(product.lightingProfile(profile))];
     return QJsonObject{
         {QStringLiteral("profile"), profile + 1},
@@ -80,6 +84,7 @@ QJsonObject profileView(const ProductView& product, const ConfigState& state, in
         {QStringLiteral("rate_hz"), orNull(hz != 0, hz)},
         {QStringLiteral("pointer_speed"), p.mousespeed},
         {QStringLiteral("scroll_speed"), p.scrollspeed},
+        {QStringLiteral("buttons"), buttons},
         {QStringLiteral("lighting"), lightingView(lit)},
         {QStringLiteral("sleep_minutes"), orNull(product.lighting.showSleep, lit.LedSleepTime)},
         {QStringLiteral("move_light_off"), orNull(product.lighting.showSleep, lit.LedMoveOFF == 0)},
@@ -140,6 +145,10 @@ void printSettingsText(QTextStream& out, const QJsonObject& view) {
             << (rate.isNull() ? QStringLiteral("unknown") : number(rate) + QStringLiteral(" Hz")) << '\n';
         out << "  pointer speed: " << number(p[QStringLiteral("pointer_speed")]) << '\n';
         out << "  scroll speed: " << number(p[QStringLiteral("scroll_speed")]) << '\n';
+        for (const QJsonValue& bv : p[QStringLiteral("buttons")].toArray()) {
+            const QJsonObject b = bv.toObject();
+            out << "  button " << b[QStringLiteral("button")].toString() << ": " << buttonText(b) << '\n';
+        }
         const QJsonObject light = p[QStringLiteral("lighting")].toObject();
         const QJsonValue effect = light[QStringLiteral("effect")];
         out << "  lighting: "

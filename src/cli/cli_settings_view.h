@@ -4,6 +4,7 @@
 #include <QTextStream>
 #include <vector>
 
+#include "cli/cli_buttons.h"
 #include "device/dpi_ranges.h"
 #include "device/lighting_rules.h"
 #include "storage/config_state.h"
@@ -16,6 +17,7 @@ struct ProductView {
     QString name;  // "Config/CurrentProductName"
     DpiProduct dpi;
     lighting::LightingProduct lighting;
+    ButtonProduct buttons;
 
     static ProductView load(const Paths& paths);
     // The profile whose lighting the lighting page edits when profile `profile` is chosen:
@@ -33,6 +35,7 @@ struct ProductView {
 //                "stages": [{"stage": 1..8, "enabled": bool, "linked": bool,
 //                            "x_dpi": number, "y_dpi": number, "x_code": number, "y_code": number}],
 //                "rate_hz": number|null, "pointer_speed": number, "scroll_speed": number,
+//                "buttons": [see buttonView in cli_buttons.h],
 //                "lighting": {"effect": text|null, "effect_code": number,
 //                             "brightness": number|null, "speed": number|null, "color": "#rrggbb"|null},
 //                "sleep_minutes": number|null, "move_light_off": bool|null}]}

@@ -59,11 +59,23 @@ TEST(CliSettings, SetThenShowRoundTripsThroughTheFiles) {
         {"", "brightness", "", "1", "1", "profiles/0/lighting/speed", QJsonValue()},
         {"", "sleep", "", "5", "5", "profiles/0/sleep_minutes", 5},
         {"", "move-light-off", "", "off", "off", "profiles/0/move_light_off", false},
+        {"", "button", "4", "key F5", "key F5", "profiles/0/buttons/3/label", "SINGLE KEY: F5"},
+        {"", "button", "5", "combo Ctrl+Shift+A", "combo LShift+LCtr+A", "profiles/0/buttons/4/label",
+         "COMBO KEY: LShift + LCtr + A"},
+        {"", "button", "3", "fire num-enter --times 5", "fire Num-Enter --times 5 --delay 10",
+         "profiles/0/buttons/2/target", "Num Enter"},
+        {"", "button", "6", "sniper 850", "sniper 800", "profiles/0/buttons/5/level", 7},
+        {"", "button", "7", "macro m1 --while-held", "macro m1 --while-held", "profiles/0/buttons/6/label",
+         "m1"},
+        {"", "button", "8", "macro m1 --loop 3", "macro m1 --loop 3", "profiles/0/buttons/7/loop", 3},
+        {"", "button", "2", "VOLUME_UP", "volume-up", "profiles/0/buttons/1/code", 43},
+        {"", "button", "wheel-down", "back", "back", "profiles/0/buttons/9/slot", 41},
         {"--profile 4", "light", "", "7-color-breathing", "7-color-breathing", "profiles/3/lighting/color",
          QJsonValue()},
         {"", "active-profile", "", "3", "3", "active_profile", 3},
     };
     SettingsRig rig;
+    rig.addMacro(QStringLiteral("m1"));
     for (const Case& c : cases) {
         const QStringList head = words(c.options) + QStringList{QLatin1String(c.key)} + words(c.select);
         SCOPED_TRACE((head + words(c.value)).join(QLatin1Char(' ')).toStdString());
@@ -127,6 +139,20 @@ TEST(CliSettings, RefusalsChangeNoFile) {
         {"set sleep 10", kCliRefused, "1..9"},
         {"set move-light-off maybe", kCliRefused, "on nor off"},
         {"use Nowhere", kCliRefused, "no profile 'Nowhere'"},
+        {"set button 1 right", kCliRefused, "AT LEAST ONE CLICK FUNCTION TO BE RETAINED."},
+        {"set button 4 key F13", kCliRefused, "unknown key name 'F13'"},
+        {"set button 4 key left-button", kCliRefused, "cannot be sent as a key"},
+        {"set button 4 combo Ctrl+Sift", kCliRefused, "unknown key name 'Sift'"},
+        {"set button 4 combo A+B", kCliRefused, "more than one key"},
+        {"set button 6 macro nowhere", kCliRefused, "no macro 'nowhere'"},
+        {"set button 9 left", kCliRefused, "1..8, wheel-up, wheel-down"},
+        {"set button wheel-up dpi-up", kCliRefused, "does not offer dpi-up"},
+        {"set button 2 profile-up", kCliRefused, "does not offer"},
+        {"set button 2 frobnicate", kCliRefused, "unknown function"},
+        {"set button 2 fire left --times 0", kCliRefused, "1..255"},
+        {"set button 2 sniper 5000", kCliRefused, "200..1100"},
+        {"set button 2 key", kCliUsageError, "takes a value"},
+        {"set button 2 left --loop 3", kCliUsageError, "go with macro"},
         {"set frobnicate 1", kCliUsageError, "unknown key"},
         {"set dpi 3", kCliUsageError, "STAGE DPI"},
         {"set rate 500 --color ff0000", kCliUsageError, "--color"},
@@ -256,6 +282,7 @@ TEST(CliSettings, SetThenApplyWritesTheChangedGroupsOnce) {
         {"set --profile 2 light rainbow", "written: lighting"},
         {"set stage 5", "written: settings"},
         {"set lift 1", "written: settings"},
+        {"set button 4 key F5", "written: buttons+macros"},
         {"set pointer-speed 5", "nothing to write"},  // a host setting: the mouse is sent nothing
         {"set dpi 3 800", "nothing to write"},        // unchanged
     };

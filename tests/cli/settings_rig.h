@@ -11,6 +11,7 @@
 #include "cli/cli_command.h"
 #include "device/pacer.h"
 #include "sim/simulated_mouse.h"
+#include "storage/macro_files.h"
 #include "temp_data.h"
 
 namespace mousecfg::test {
@@ -49,6 +50,15 @@ struct SettingsRig {
     }
     void setDescriptor(const QString& key, const QVariant& value) const {
         QSettings(data.paths().descriptorFile(), QSettings::IniFormat).setValue(key, value);
+    }
+    // A macro of three events in the library.
+    void addMacro(const QString& name) const {
+        MacroFileData m;
+        m.events = {{macroevent::kKey | macroevent::kPress, 0, 4},
+                    {macroevent::kDelay, 0, 5},
+                    {macroevent::kKey, 0, 4}};
+        ASSERT_TRUE(writeMacroFile(data.paths(), name, m));
+        ASSERT_TRUE(addMacroName(data.paths(), name));
     }
     // Every file below the data folder with a hash of its bytes.
     QStringList folder() const {
