@@ -86,6 +86,15 @@ DpiRange sniperDpiRange(int sensor) {
 
 }  // namespace
 
+QStringList buttonFunctionWords() {
+    QStringList words;
+    for (const Function& f : buttonfn::functions())
+        if (buttonfn::menuOffers(buttonfn::kFrontGroup, f.code, true, true) ||
+            buttonfn::menuOffers(buttonfn::kWheelGroup, f.code, true, true))
+            words << functionWord(f);
+    return words;
+}
+
 ButtonProduct ButtonProduct::load(const Paths& paths) {
     ButtonProduct p;
     p.frontSlots = buttonfn::shownFrontSlots(paths);

@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct ButtonProduct {
     std::optional<int> slotOf(const QString& name) const;
     QString names() const;  // "1..6, wheel-up, wheel-down"
 };
+
+// The words set takes for the functions a button menu offers (any button, any product).
+QStringList buttonFunctionWords();
 
 // One button for show: {"button": name, "slot": 0..41, "code": Fun, "label": the page's words,
 // "function": set's word|null, and the parameters of the function: "key" (single key), "keys"
