@@ -171,6 +171,15 @@ TEST(CliSettings, RefusalsChangeNoFile) {
     }
     EXPECT_EQ(rig.folder(), before);
     EXPECT_EQ(rig.sim.writeCount(), 0);
+
+    // A profile whose name would put its file outside the folder is not saved at all.
+    SettingsRig hostile;
+    hostile.setConfig(QStringLiteral("Config/Profile1"), QStringLiteral("../escaped"));
+    const QStringList untouched = hostile.folder();
+    EXPECT_EQ(hostile.run(words("set rate 500")), kCliRefused);
+    EXPECT_TRUE(hostile.err.contains(QLatin1String("../escaped"))) << hostile.err.toStdString();
+    EXPECT_EQ(hostile.folder(), untouched);
+    EXPECT_FALSE(QFileInfo::exists(hostile.data.path(QStringLiteral("Configs/escaped.prof"))));
 }
 
 // One line of a text block: the value after "label: ".
