@@ -265,10 +265,11 @@ const std::vector<SettingKey>& settingKeys() {
          {},
          &setSpeed<&MouseProfile::scrollspeed>,
          &getSpeed<&MouseProfile::scrollspeed>},
-        {"button", "BUTTON FUNCTION [VALUE] [--times T --delay D | --loop N | --while-held | --toggle]",
-         "BUTTON",
-         "a button's function: left, key F5, combo Ctrl+Shift+A, fire left, sniper 400, macro NAME, dpi-up "
-         "...",
+        {"button", "BUTTON FUNCTION [VALUE]", "BUTTON",
+         "a button (1.., wheel-up, wheel-down) and its function: left, dpi-up, button-off ..., key F5,\n"
+         "                                  combo Ctrl+Shift+A, fire left|right|middle|KEY [--times T] "
+         "[--delay D],\n"
+         "                                  sniper DPI, macro NAME [--loop N | --while-held | --toggle]",
          buttonOptions, &setButton, &getButton},
         {"light", "[EFFECT] [--brightness B] [--speed S] [--color RRGGBB]", "",
          "lighting effect and the settings it uses", lightOptions, &setLighting, &getLighting},
@@ -296,13 +297,18 @@ const SettingKey* findSettingKey(const QString& name) {
 }
 
 QString settingKeysHelp(bool forSet) {
+    constexpr int kColumn = 30;
     QString s = QStringLiteral("\nKeys:\n");
     for (const SettingKey& k : settingKeys()) {
         if (forSet && !k.setArgs) continue;
         const QString usage = QStringLiteral("%1 %2")
                                   .arg(QLatin1String(k.name), QLatin1String(forSet ? k.setArgs : k.getArgs))
                                   .trimmed();
-        s += QStringLiteral("  %1  %2\n").arg(usage, -28).arg(QLatin1String(k.summary));
+        // A long usage gets a line of its own.
+        s += usage.size() < kColumn
+                 ? QStringLiteral("  %1  ").arg(usage, -kColumn)
+                 : QStringLiteral("  %1\n%2").arg(usage, QString(kColumn + 4, QLatin1Char(' ')));
+        s += QLatin1String(k.summary) + QLatin1Char('\n');
     }
     return s;
 }
