@@ -25,6 +25,8 @@ int main(int argc, char* argv[]) {
         return early.exitCode;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
+    // Ties the windows to the installed mousecfg.desktop (its icon and name on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
     // The window lives on in the tray when it is closed; only the tray's quit ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

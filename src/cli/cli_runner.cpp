@@ -13,7 +13,8 @@ const QString kProgram = QStringLiteral("mousecfg-cli");
 
 QCommandLineOption dataDirOption() {
     return QCommandLineOption(QStringLiteral("data-dir"),
-                              QStringLiteral("Keep settings and profiles in DIR (default: program folder)."),
+                              QStringLiteral("Keep settings and profiles in DIR (default: the program "
+                                             "folder, or ~/.local/share/mousecfg for an installed program)."),
                               QStringLiteral("DIR"));
 }
 

@@ -10,7 +10,8 @@ Q_LOGGING_CATEGORY(lcPointer, "mousecfg.platform.pointer")
 
 namespace mousecfg {
 
-std::unique_ptr<PointerSpeedService> makeX11PointerSpeed();  // x11_pointer_speed.cpp
+std::unique_ptr<PointerSpeedService> makeX11PointerSpeed();      // x11_pointer_speed.cpp
+std::unique_ptr<PointerSpeedService> makeWindowsPointerSpeed();  // win_pointer_speed.cpp
 
 namespace {
 const QString kSchema = QStringLiteral("org.gnome.desktop.peripherals.mouse");
@@ -83,6 +84,9 @@ bool NoPointerSpeed::apply(int speed) {
 }
 
 std::unique_ptr<PointerSpeedService> makePointerSpeedService() {
+#ifdef Q_OS_WIN
+    return makeWindowsPointerSpeed();
+#endif
     auto gnome = std::make_unique<GsettingsPointerSpeed>();
     if (gnome->available()) return gnome;
     if (auto x11 = makeX11PointerSpeed()) return x11;

@@ -3,7 +3,14 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QLockFile>
+#include <QLoggingCategory>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include "platform/win32_named_mutex.h"
+#endif
+
+Q_LOGGING_CATEGORY(lcInstance, "mousecfg.platform.instance")
 
 namespace mousecfg {
 
@@ -20,18 +27,48 @@ QString SingleInstance::lockFilePath(const QString& productName) {
     return dir + QStringLiteral("/mousecfg-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".lock");
 }
 
-SingleInstance::SingleInstance(const QString& productName)
-    : lock_(std::make_unique<QLockFile>(lockFilePath(productName))) {
-    // Never treat a live owner's lock as stale because of its age; QLockFile still detects a
-    // lock whose process is gone (killed, crashed) and removes it.
-    lock_->setStaleLockTime(0);
-}
+#ifdef Q_OS_WIN
 
-SingleInstance::~SingleInstance() = default;  // QLockFile unlocks on destruction
+struct SingleInstance::Lock {
+    explicit Lock(const QString& productName) : name(mutexName(productName).toStdWString()) {}
+    bool tryLock() {
+        switch (mutex.acquire(name)) {
+            case win32::NamedMutex::Result::Acquired:
+                return true;
+            case win32::NamedMutex::Result::HeldElsewhere:
+                return false;
+            case win32::NamedMutex::Result::Failed:
+                break;
+        }
+        // Nothing tells that another instance runs: this one may.
+        qCWarning(lcInstance) << "CreateMutexW failed, error" << mutex.lastError();
+        return true;
+    }
+    std::wstring name;
+    win32::NamedMutex mutex;
+};
+
+#else
+
+struct SingleInstance::Lock {
+    explicit Lock(const QString& productName) : file(lockFilePath(productName)) {
+        // Never treat a live owner's lock as stale because of its age; QLockFile still detects a
+        // lock whose process is gone (killed, crashed) and removes it.
+        file.setStaleLockTime(0);
+    }
+    bool tryLock() { return file.tryLock(0); }
+    QLockFile file;  // unlocks on destruction
+};
+
+#endif
+
+SingleInstance::SingleInstance(const QString& productName) : lock_(std::make_unique<Lock>(productName)) {}
+
+SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::tryAcquire() {
     if (owner_) return true;
-    owner_ = lock_->tryLock(0);
+    owner_ = lock_->tryLock();
     return owner_;
 }
 

@@ -3,14 +3,13 @@
 #include <QString>
 #include <memory>
 
-class QLockFile;
-
 namespace mousecfg {
 
 // One running instance per product. The lock is named after the product's mutex name
 // (product name + " Wireless Gaming Mouse Mutex1"), so instances of different products may run
 // side by side. It is held until the object is destroyed or the process ends; a lock left behind
-// by a crashed process is recognised as stale and taken over.
+// by a crashed process is recognised as stale and taken over. On Windows the lock is the named
+// mutex itself, which the system releases with its process.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& productName);
@@ -19,7 +18,7 @@ public:
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     static QString mutexName(const QString& productName);
-    // The lock file that stands for the mutex; lives in the user's runtime folder.
+    // The lock file that stands for the mutex (not on Windows); lives in the user's runtime folder.
     static QString lockFilePath(const QString& productName);
 
     // True when this process now owns the product's lock; false when another instance runs.
@@ -27,7 +26,8 @@ public:
     bool isOwner() const { return owner_; }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    struct Lock;  // a QLockFile, or the named mutex on Windows
+    std::unique_ptr<Lock> lock_;
     bool owner_ = false;
 };
 

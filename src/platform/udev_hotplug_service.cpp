@@ -121,7 +121,15 @@ private:
 }  // namespace
 #endif
 
+#ifdef Q_OS_WIN
+std::unique_ptr<HotplugService> makeWindowsHotplugService(QObject* parent);  // win_hotplug_service.cpp
+#endif
+
 std::unique_ptr<HotplugService> makeHotplugService(InterfaceLister fallbackLister, QObject* parent) {
+#ifdef Q_OS_WIN
+    if (auto windows = makeWindowsHotplugService(parent)) return windows;
+    qCDebug(lcHotplug) << "falling back to enumeration";
+#endif
 #ifdef MOUSECFG_HAVE_UDEV
     auto udevService = std::make_unique<UdevHotplugService>(parent);
     if (udevService->start()) return udevService;

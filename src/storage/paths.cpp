@@ -38,11 +38,33 @@ bool copyIfMissing(const QString& from, const QString& to) {
 
 }  // namespace
 
-Paths Paths::forProgram(const QString& installDir, const QString& dataDirOverride) {
+QString Paths::installedDataFromBin() {
+#ifdef MOUSECFG_DATA_FROM_BIN
+    return QStringLiteral(MOUSECFG_DATA_FROM_BIN);
+#else
+    return QStringLiteral("../share/mousecfg");
+#endif
+}
+
+Paths::Installation Paths::locateInstallation(const QString& programDir, const QString& dataFromBin) {
+    static const QString kMarker = QStringLiteral("/DefaultProfile.bin");
+    const QString program = QDir::cleanPath(QDir(programDir).absolutePath());
+    // The build folder wins: a build folder inside a prefix (build/bin next to build/share) stays
+    // a build folder.
+    if (QFileInfo(program + kMarker).isFile()) return {program, false};
+    const QString shared = QDir::cleanPath(program + QLatin1Char('/') + dataFromBin);
+    if (!dataFromBin.isEmpty() && QFileInfo(shared + kMarker).isFile()) return {shared, true};
+    // Neither: the program folder, as before (the descriptor is then reported missing).
+    return {program, false};
+}
+
+Paths Paths::forProgram(const QString& programDir, const QString& dataDirOverride) {
+    const Installation installation = locateInstallation(programDir);
+    const QString& installDir = installation.dir;
     QString data = dataDirOverride;
     if (data.isEmpty()) data = QString::fromLocal8Bit(qgetenv("MOUSECFG_DATA_DIR"));
     if (data.isEmpty()) {
-        if (isWritableDir(installDir)) return Paths(installDir, installDir);
+        if (!installation.installed && isWritableDir(installDir)) return Paths(installDir, installDir);
         data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                QStringLiteral("/mousecfg");
     }

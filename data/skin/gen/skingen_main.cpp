@@ -1,10 +1,13 @@
 // mousecfg-skingen: paints every skin image of the program.
 //
-//   mousecfg-skingen <skin folder> <embedded folder> <installation data folder> [product...]
+//   mousecfg-skingen [--icons <folder>] <skin folder> <embedded folder> <installation data folder>
+//                    [product...]
 //
 // Writes the images below <skin folder> (the program's skin/), the compiled-in images and the
-// frames of the busy animation below <embedded folder>, and icon.ico. The accent is the theme
-// colour the installation data selects by default.
+// frames of the busy animation below <embedded folder>, and icon.ico. With --icons, the
+// application icon also goes below <folder> as the desktop's icon theme wants it:
+// hicolor/<n>x<n>/apps/mousecfg.png. The accent is the theme colour the installation data selects
+// by default.
 #include <QBuffer>
 #include <QColor>
 #include <QFile>
@@ -20,6 +23,8 @@
 namespace {
 
 constexpr int kLoadingFrames = 24;
+// The sizes desktops look up in the hicolor theme (menus, launchers, software centres).
+const QList<int> kThemeIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 
 void put16(QByteArray& b, int v) {
     b.append(static_cast<char>(v & 0xFF));
@@ -68,10 +73,17 @@ int main(int argc, char** argv) {
     // Text-free painting into images needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    QString iconDir;
+    if (args.size() > 2 && args.at(1) == QLatin1String("--icons")) {
+        iconDir = args.at(2);
+        args.erase(args.begin() + 1, args.begin() + 3);
+    }
     if (args.size() < 4) {
-        std::fprintf(stderr,
-                     "usage: mousecfg-skingen <skin folder> <embedded folder> <data folder> [product...]\n");
+        std::fprintf(
+            stderr,
+            "usage: mousecfg-skingen [--icons <folder>] <skin folder> <embedded folder> <data folder> "
+            "[product...]\n");
         return 64;
     }
     const QString skinDir = args.at(1);
@@ -98,6 +110,13 @@ int main(int argc, char** argv) {
     for (const auto& item : skin) failures += skingen::save(item.image, skinDir, item.path) ? 0 : 1;
     for (const auto& item : embedded) failures += skingen::save(item.image, embeddedDir, item.path) ? 0 : 1;
     if (!writeIco(skinDir + QStringLiteral("/icon.ico"), {16, 24, 32, 48, 64, 128, 256})) ++failures;
+    if (!iconDir.isEmpty()) {
+        for (int s : kThemeIconSizes)
+            failures += skingen::save(skingen::appIcon(s), iconDir,
+                                      QStringLiteral("hicolor/%1x%1/apps/mousecfg.png").arg(s))
+                            ? 0
+                            : 1;
+    }
     if (failures) {
         std::fprintf(stderr, "mousecfg-skingen: %d image(s) could not be written\n", failures);
         return 1;
