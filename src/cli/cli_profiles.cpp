@@ -1,5 +1,4 @@
 // mousecfg-cli profiles and use: the five slots and the product's profile library.
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -97,7 +96,11 @@ int runUseCommand(CliContext& context, const QCommandLineParser& parser) {
         return kCliUsageError;
     }
     const QString& name = args.first();
-    SavedSettings saved(context.paths);
+    SavedSettings saved(context.paths, context.lockWaitMs);
+    if (!saved.lockStatus().ok()) {
+        context.error(saved.lockStatus().message());
+        return kCliRefused;
+    }
     ConfigState& state = saved.edited();
     const QString product = appsettings::loadCurrentProductName(context.paths);
     const QStringList library = loadLibraryList(context.paths, product);
@@ -113,12 +116,13 @@ int runUseCommand(CliContext& context, const QCommandLineParser& parser) {
         return refuse(
             QStringLiteral("Profile is Already Used! (profile %1 is '%2')").arg(other + 1).arg(name));
     const QString file = libraryProfileFile(context.paths, product, name);
-    if (file.isEmpty() || !QFileInfo(file).isFile())
-        return refuse(QStringLiteral("the library has no file for '%1'").arg(name));
     const int slot = currentProfileIndex(state);
-    MouseProfile& record = state.profiles[static_cast<size_t>(slot)];
-    loadProfileFromPath(record, file);
+    MouseProfile record;
+    // A missing or damaged library file would give the slot the product defaults instead.
+    if (file.isEmpty() || loadProfileFromPath(context.paths, record, file, name) != ProfileLoad::Loaded)
+        return refuse(QStringLiteral("the library file of '%1' is missing or cannot be read").arg(name));
     record.ProfileName = name;
+    state.profiles[static_cast<size_t>(slot)] = record;
     state.profileNames[static_cast<size_t>(slot)] = name;
     if (const std::optional<QString> why = saved.save())
         return refuse(*why + QStringLiteral("; nothing was saved"));

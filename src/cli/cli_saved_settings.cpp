@@ -2,22 +2,32 @@
 
 #include <QSettings>
 
+#include "storage/data_lock.h"
 #include "storage/pending_changes.h"
 #include "storage/profile_files.h"
+#include "storage/save_batch.h"
 #include "storage/settings_file.h"
 
 namespace mousecfg {
 
-SavedSettings::SavedSettings(Paths paths) : paths_(std::move(paths)) {
+SavedSettings::SavedSettings(Paths paths, std::optional<int> lockWaitMs) : paths_(std::move(paths)) {
+    if (lockWaitMs) {
+        lock_ = std::make_unique<DataFolderLock>(paths_, *lockWaitMs);
+        lockStatus_ = lock_->status();
+        if (!lockStatus_.ok()) return;
+    }
     loadConfigState(paths_, loaded_);
     edited_ = loaded_;
 }
+
+SavedSettings::~SavedSettings() = default;
 
 ChangeMask SavedSettings::changes() const {
     return compareConfigStates(edited_, loaded_);
 }
 
 std::optional<QString> SavedSettings::save() {
+    if (edited_ == loaded_) return std::nullopt;
     std::array<bool, kProfileCount> profileChanged{};
     for (int p = 0; p < kProfileCount; ++p) {
         const auto i = static_cast<size_t>(p);
@@ -28,24 +38,37 @@ std::optional<QString> SavedSettings::save() {
                 .arg(p + 1)
                 .arg(edited_.profileNames[i]);
     }
-    // Pending first: a save cut short then costs at most a section written again. Each profile's
-    // tables are compared on their own, so that the groups are recorded for the profile they are in.
-    pending::add(paths_, -1, changes() & change::kBasic);
+    // Each profile's tables are compared on their own, so that the groups are recorded for the
+    // profile they are in.
+    std::array<ChangeMask, kProfileCount> tables{};
     for (int p = 0; p < kProfileCount; ++p) {
         ConfigState one = loaded_;
         one.profiles[static_cast<size_t>(p)] = edited_.profiles[static_cast<size_t>(p)];
-        pending::add(paths_, p, compareConfigStates(one, loaded_) & ~change::kBasic);
+        tables[static_cast<size_t>(p)] = compareConfigStates(one, loaded_) & ~change::kBasic;
     }
-    if (edited_.profileNames != loaded_.profileNames || edited_.ProfileID != loaded_.ProfileID)
-        saveProfileList(paths_, edited_);
-    if (edited_.LiftHigh != loaded_.LiftHigh) {
-        QSettings s(paths_.configFile(), QSettings::IniFormat);
-        s.setValue(QStringLiteral("Config/LiftHigh"), static_cast<int>(edited_.LiftHigh));
-    }
+    const ChangeMask basic = changes() & change::kBasic;
+    const bool list = edited_.profileNames != loaded_.profileNames || edited_.ProfileID != loaded_.ProfileID;
+    const bool lift = edited_.LiftHigh != loaded_.LiftHigh;
+
+    SaveBatch batch(paths_);
+    batch.editIni(paths_.configFile(), [&](QSettings& s) {
+        pending::add(s, -1, basic);
+        for (int p = 0; p < kProfileCount; ++p) pending::add(s, p, tables[static_cast<size_t>(p)]);
+        if (list) {
+            s.setValue(QStringLiteral("Config/ProfileID"), static_cast<int>(edited_.ProfileID));
+            for (int p = 0; p < kProfileCount; ++p)
+                s.setValue(QStringLiteral("Config/Profile%1").arg(p + 1),
+                           edited_.profileNames[static_cast<size_t>(p)]);
+        }
+        if (lift) s.setValue(QStringLiteral("Config/LiftHigh"), static_cast<int>(edited_.LiftHigh));
+    });
     for (int p = 0; p < kProfileCount; ++p) {
         const auto i = static_cast<size_t>(p);
-        if (profileChanged[i]) saveProfileFile(paths_, edited_.profiles[i], edited_.profileNames[i]);
+        if (profileChanged[i])
+            addProfileFile(batch, currentProfileFile(paths_, edited_.profileNames[i]), edited_.profiles[i]);
     }
+    const SaveStatus saved = batch.commit();
+    if (!saved.ok()) return saved.message();
     loaded_ = edited_;
     return std::nullopt;
 }

@@ -147,7 +147,11 @@ int runSetCommand(CliContext& context, const QCommandLineParser& parser) {
             return kCliUsageError;
         }
     }
-    SavedSettings saved(context.paths);
+    SavedSettings saved(context.paths, context.lockWaitMs);
+    if (!saved.lockStatus().ok()) {
+        context.error(saved.lockStatus().message());
+        return kCliRefused;
+    }
     int code = kCliOk;
     const std::optional<int> profile =
         chosenProfile(context, parser, currentProfileIndex(saved.loaded()), &code);

@@ -33,6 +33,12 @@ QStringList changeGroupNames(ChangeMask mask) {
 
 namespace {
 
+// What the next apply writes without further edits: everything while "Config/Diff" says the mouse
+// may differ, else the groups recorded as pending.
+ChangeMask pendingGroups(const Paths& paths) {
+    return appsettings::loadDiff(paths) == 1 ? change::kAll : pending::load(paths);
+}
+
 QJsonValue orNull(bool shown, const QJsonValue& value) {
     return shown ? value : QJsonValue(QJsonValue::Null);
 }
@@ -100,7 +106,7 @@ QJsonObject settingsView(const Paths& paths, const ProductView& product, const C
         {QStringLiteral("sensor"), product.dpi.sensor},
         {QStringLiteral("active_profile"), currentProfileIndex(state) + 1},
         {QStringLiteral("lift_off_mm"), state.LiftHigh},
-        {QStringLiteral("pending"), QJsonArray::fromStringList(changeGroupNames(pending::load(paths)))},
+        {QStringLiteral("pending"), QJsonArray::fromStringList(changeGroupNames(pendingGroups(paths)))},
         {QStringLiteral("profiles"), list},
     };
 }

@@ -29,7 +29,7 @@ struct ProductView {
 // always carry the same values. `profiles` are indices 0..4, in the order to show them.
 //
 // {"product": text, "sensor": number, "active_profile": 1..5, "lift_off_mm": 1|2,
-//  "pending": ["settings"|"dpi"|"buttons"|"lighting", ...],
+//  "pending": ["settings"|"dpi"|"buttons"|"lighting", ...] (what the next apply writes),
 //  "profiles": [{"profile": 1..5, "name": text, "active": bool,
 //                "active_stage": 1..8,
 //                "stages": [{"stage": 1..8, "enabled": bool, "linked": bool,

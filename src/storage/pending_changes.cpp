@@ -2,12 +2,15 @@
 
 #include <QSettings>
 
+#include "storage/ini_file.h"
 #include "storage/paths.h"
+#include "storage/save_batch.h"
 
 namespace mousecfg::pending {
 
 namespace {
 
+const QString kGroup = QStringLiteral("Pending");
 const QString kSettingsKey = QStringLiteral("Pending/Settings");
 constexpr ChangeMask kTables = change::kDpi | change::kButtons | change::kLighting;
 
@@ -17,26 +20,29 @@ QString profileKey(int profile) {
 
 }  // namespace
 
-void add(const Paths& paths, int profile, ChangeMask mask) {
-    if ((mask & change::kAll) == change::kNone) return;
-    QSettings s(paths.configFile(), QSettings::IniFormat);
-    if (mask & change::kBasic) s.setValue(kSettingsKey, 1);
+void add(QSettings& config, int profile, ChangeMask mask) {
+    if (mask & change::kBasic) config.setValue(kSettingsKey, 1);
     if ((mask & kTables) && profile >= 0 && profile < kProfileCount) {
         const QString key = profileKey(profile);
-        s.setValue(key, (s.value(key).toInt() | mask) & kTables);
+        config.setValue(key, (config.value(key).toInt() | mask) & kTables);
     }
 }
 
+SaveStatus add(const Paths& paths, int profile, ChangeMask mask) {
+    SaveBatch batch(paths);
+    batch.editIni(paths.configFile(), [profile, mask](QSettings& s) { add(s, profile, mask); });
+    return batch.commit();
+}
+
 ChangeMask load(const Paths& paths) {
-    QSettings s(paths.configFile(), QSettings::IniFormat);
-    ChangeMask mask = s.value(kSettingsKey).toInt() != 0 ? change::kBasic : change::kNone;
-    for (int p = 0; p < kProfileCount; ++p) mask |= s.value(profileKey(p)).toInt() & kTables;
+    const IniReader config(paths, paths.configFile());
+    ChangeMask mask = config.value(kSettingsKey).toInt() != 0 ? change::kBasic : change::kNone;
+    for (int p = 0; p < kProfileCount; ++p) mask |= config.value(profileKey(p)).toInt() & kTables;
     return mask;
 }
 
-void clear(const Paths& paths) {
-    QSettings s(paths.configFile(), QSettings::IniFormat);
-    s.remove(QStringLiteral("Pending"));
+void clear(QSettings& config) {
+    config.remove(kGroup);
 }
 
 }  // namespace mousecfg::pending

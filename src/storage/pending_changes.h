@@ -1,6 +1,9 @@
 #pragma once
 
 #include "storage/config_state.h"
+#include "storage/save_status.h"
+
+class QSettings;
 
 namespace mousecfg {
 
@@ -15,12 +18,15 @@ class Paths;
 namespace pending {
 
 // Adds the groups of `mask` changed in profile `profile` (0..4; change::kBasic goes to the shared
-// settings, and a profile outside 0..4 records only that).
-void add(const Paths& paths, int profile, ChangeMask mask);
-// Every recorded group, of all profiles together; bits outside change::kAll are ignored.
+// settings, and a profile outside 0..4 records only that) to Config.ini open in a save.
+void add(QSettings& config, int profile, ChangeMask mask);
+// The same as a save of its own.
+SaveStatus add(const Paths& paths, int profile, ChangeMask mask);
+// Every recorded group, of all profiles together; bits outside the groups are ignored.
 ChangeMask load(const Paths& paths);
-// Forgets them (after an apply sent them, or one that failed and will write everything).
-void clear(const Paths& paths);
+// Forgets them, in Config.ini open in a save (an apply that sends them, or that leaves
+// "Config/Diff" set so that the next one writes everything).
+void clear(QSettings& config);
 
 }  // namespace pending
 }  // namespace mousecfg

@@ -12,7 +12,7 @@
 namespace mousecfg {
 namespace {
 
-TEST(ApplyPending, PendingGroupsAreWrittenOnceAndSurviveAMouseThatIsOff) {
+TEST(ApplyPending, PendingGroupsAreWrittenOnce) {
     test::WriterRig rig(test::sampleProduct());
     const Paths& paths = rig.data.paths();
     ConfigState stored = test::sampleState(paths);
@@ -25,13 +25,7 @@ TEST(ApplyPending, PendingGroupsAreWrittenOnceAndSurviveAMouseThatIsOff) {
     pending::add(paths, 7, change::kButtons);  // no such profile: nothing recorded
     EXPECT_EQ(pending::load(paths), change::kBasic | change::kDpi | change::kLighting);
 
-    // The mouse is off: nothing is sent and the groups stay pending.
-    ApplyOutcome out = runApply(paths, rig.writer, working, stored, false, true);
-    EXPECT_EQ(out.result, kApplyMouseOff);
-    EXPECT_TRUE(rig.sim.frameLog().empty());
-    EXPECT_EQ(pending::load(paths), change::kBasic | change::kDpi | change::kLighting);
-
-    out = runApply(paths, rig.writer, working, stored, false, false);
+    ApplyOutcome out = runApply(paths, rig.writer, working, stored, false, false);
     EXPECT_EQ(out.result, TxOk);
     EXPECT_EQ(out.mask, change::kBasic | change::kDpi | change::kLighting);
     EXPECT_EQ(pending::load(paths), change::kNone);
@@ -39,6 +33,16 @@ TEST(ApplyPending, PendingGroupsAreWrittenOnceAndSurviveAMouseThatIsOff) {
     out = runApply(paths, rig.writer, working, stored, false, false);
     EXPECT_EQ(out.mask, change::kNone);
     EXPECT_TRUE(rig.sim.frameLog().empty());
+
+    // The mouse is off: nothing is sent, and what was pending is covered by "Config/Diff", which
+    // makes the next apply write everything.
+    pending::add(paths, 0, change::kButtons);
+    out = runApply(paths, rig.writer, working, stored, false, true);
+    EXPECT_EQ(out.result, kApplyMouseOff);
+    EXPECT_TRUE(rig.sim.frameLog().empty());
+    EXPECT_EQ(appsettings::loadDiff(paths), 1);
+    out = runApply(paths, rig.writer, working, stored, false, false);
+    EXPECT_EQ(out.mask, change::kAll);
 
     // A damaged record: bits outside the groups mean nothing, the settings flag is 0 or not.
     {

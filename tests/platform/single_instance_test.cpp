@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QTemporaryDir>
 
 using mousecfg::SingleInstance;
@@ -54,4 +56,36 @@ TEST(SingleInstance, OneOwnerPerProductAndTheLockIsFreedWithItsOwner) {
     SingleInstance a(QStringLiteral("FARROW")), b(QStringLiteral("OTHER"));
     EXPECT_TRUE(a.tryAcquire());
     EXPECT_TRUE(b.tryAcquire());
+}
+
+// A lock file that names no process (empty, garbled, cut short) does not keep every later start
+// out; one written a moment ago may still be being filled in by its owner and counts as held.
+TEST(SingleInstance, ALockFileThatNamesNoProcessIsStale) {
+    RuntimeDir runtime;
+    const QString product = QStringLiteral("FARROW");
+    const QString path = SingleInstance::lockFilePath(product);
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+    const struct {
+        const char* what;
+        QByteArray content;
+        QDateTime modified;
+        bool acquired;
+    } cases[] = {
+        {"empty", "", old, true},
+        {"garbage", "\x01\xff garbage\n\n", old, true},
+        {"no process number", "mousecfg\nhost\n", old, true},
+        {"a process that is gone", "2147483000\nmousecfg\n\n", QDateTime::currentDateTime(), true},
+        {"empty, just created", "", QDateTime::currentDateTime(), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.content);
+        f.flush();
+        ASSERT_TRUE(f.setFileTime(c.modified, QFileDevice::FileModificationTime));
+        f.close();
+        SingleInstance instance(product);
+        EXPECT_EQ(instance.tryAcquire(), c.acquired);
+    }
 }
