@@ -22,8 +22,8 @@ SavedSettings::SavedSettings(Paths paths, std::optional<int> lockWaitMs) : paths
 
 SavedSettings::~SavedSettings() = default;
 
-ChangeMask SavedSettings::changes() const {
-    return compareConfigStates(edited_, loaded_);
+ProfileChanges SavedSettings::changes() const {
+    return compareProfileChanges(edited_, loaded_);
 }
 
 std::optional<QString> SavedSettings::save() {
@@ -38,22 +38,13 @@ std::optional<QString> SavedSettings::save() {
                 .arg(p + 1)
                 .arg(edited_.profileNames[i]);
     }
-    // Each profile's tables are compared on their own, so that the groups are recorded for the
-    // profile they are in.
-    std::array<ChangeMask, kProfileCount> tables{};
-    for (int p = 0; p < kProfileCount; ++p) {
-        ConfigState one = loaded_;
-        one.profiles[static_cast<size_t>(p)] = edited_.profiles[static_cast<size_t>(p)];
-        tables[static_cast<size_t>(p)] = compareConfigStates(one, loaded_) & ~change::kBasic;
-    }
-    const ChangeMask basic = changes() & change::kBasic;
+    const ProfileChanges pendingNow = changes();
     const bool list = edited_.profileNames != loaded_.profileNames || edited_.ProfileID != loaded_.ProfileID;
     const bool lift = edited_.LiftHigh != loaded_.LiftHigh;
 
     SaveBatch batch(paths_);
     batch.editIni(paths_.configFile(), [&](QSettings& s) {
-        pending::add(s, -1, basic);
-        for (int p = 0; p < kProfileCount; ++p) pending::add(s, p, tables[static_cast<size_t>(p)]);
+        pending::add(s, pendingNow);
         if (list) {
             s.setValue(QStringLiteral("Config/ProfileID"), static_cast<int>(edited_.ProfileID));
             for (int p = 0; p < kProfileCount; ++p)

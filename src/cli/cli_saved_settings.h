@@ -32,8 +32,8 @@ public:
     ConfigState& edited() { return edited_; }
     const ConfigState& edited() const { return edited_; }
 
-    // The groups the edit changes (the window's comparison; no file is read).
-    ChangeMask changes() const;
+    // The groups the edit changes, by profile (the window's comparison; no file is read).
+    ProfileChanges changes() const;
     // Writes the edit. Returns why nothing was written (a changed profile has no name its file
     // could take, or the save failed), or nothing.
     std::optional<QString> save();

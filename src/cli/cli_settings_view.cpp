@@ -36,7 +36,7 @@ namespace {
 // What the next apply writes without further edits: everything while "Config/Diff" says the mouse
 // may differ, else the groups recorded as pending.
 ChangeMask pendingGroups(const Paths& paths) {
-    return appsettings::loadDiff(paths) == 1 ? change::kAll : pending::load(paths);
+    return appsettings::loadDiff(paths) == 1 ? change::kAll : pending::load(paths).combined();
 }
 
 QJsonValue orNull(bool shown, const QJsonValue& value) {

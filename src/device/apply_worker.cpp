@@ -25,7 +25,7 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
     }
     const bool diffBefore = appsettings::loadDiff(paths) == 1;
     // Edits saved without a window (mousecfg-cli set) are recorded as pending groups.
-    const ChangeMask pendingBefore = pending::load(paths);
+    const ProfileChanges pendingBefore = pending::load(paths);
     // The settings and "Config/Diff" = 1 land together, before anything is sent: a program
     // killed during the write leaves the flag set, and the next apply writes everything. A mouse
     // that reports itself off gets nothing now, so the flag stays set for the next apply too.
@@ -47,17 +47,19 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
         outcome.result = kApplyMouseOff;
         return outcome;
     }
-    ChangeMask mask = computeChangeMask(working, stored, paths) | pendingBefore;
-    if (diffBefore || writeAll) mask = change::kAll;
-    if (mask == change::kNone) {
+    ProfileChanges changes = computeProfileChanges(working, stored, paths);
+    changes |= pendingBefore;
+    if (diffBefore || writeAll) changes = ProfileChanges::all();
+    if (changes.empty()) {
         // Nothing to send: the flag goes back to what it was.
         appsettings::saveDiff(paths, 0);
         return outcome;
     }
 
-    outcome.mask = mask;
-    qCDebug(lcDevice) << "apply: writing mask" << mask;
-    outcome.result = writer.WriteProfileSet(working, mask);
+    outcome.mask = changes.combined();
+    outcome.changes = changes;
+    qCDebug(lcDevice) << "apply: writing mask" << outcome.mask;
+    outcome.result = writer.WriteProfileSet(working, changes);
     stored = working;
     if (outcome.result != TxOk) {
         qCDebug(lcDevice) << "profile write failed with" << outcome.result

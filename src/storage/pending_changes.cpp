@@ -12,7 +12,6 @@ namespace {
 
 const QString kGroup = QStringLiteral("Pending");
 const QString kSettingsKey = QStringLiteral("Pending/Settings");
-constexpr ChangeMask kTables = change::kDpi | change::kButtons | change::kLighting;
 
 QString profileKey(int profile) {
     return QStringLiteral("Pending/Profile%1").arg(profile + 1);
@@ -20,25 +19,29 @@ QString profileKey(int profile) {
 
 }  // namespace
 
-void add(QSettings& config, int profile, ChangeMask mask) {
-    if (mask & change::kBasic) config.setValue(kSettingsKey, 1);
-    if ((mask & kTables) && profile >= 0 && profile < kProfileCount) {
-        const QString key = profileKey(profile);
-        config.setValue(key, (config.value(key).toInt() | mask) & kTables);
+void add(QSettings& config, const ProfileChanges& changes) {
+    if (changes.global & change::kBasic) config.setValue(kSettingsKey, 1);
+    for (int p = 0; p < kProfileCount; ++p) {
+        const ChangeMask mask = changes.perProfile[static_cast<size_t>(p)] & change::kTables;
+        if (mask == change::kNone) continue;
+        const QString key = profileKey(p);
+        config.setValue(key, (config.value(key).toInt() | mask) & change::kTables);
     }
 }
 
-SaveStatus add(const Paths& paths, int profile, ChangeMask mask) {
+SaveStatus add(const Paths& paths, const ProfileChanges& changes) {
     SaveBatch batch(paths);
-    batch.editIni(paths.configFile(), [profile, mask](QSettings& s) { add(s, profile, mask); });
+    batch.editIni(paths.configFile(), [&changes](QSettings& s) { add(s, changes); });
     return batch.commit();
 }
 
-ChangeMask load(const Paths& paths) {
+ProfileChanges load(const Paths& paths) {
     const IniReader config(paths, paths.configFile());
-    ChangeMask mask = config.value(kSettingsKey).toInt() != 0 ? change::kBasic : change::kNone;
-    for (int p = 0; p < kProfileCount; ++p) mask |= config.value(profileKey(p)).toInt() & kTables;
-    return mask;
+    ProfileChanges changes;
+    changes.global = config.value(kSettingsKey).toInt() != 0 ? change::kBasic : change::kNone;
+    for (int p = 0; p < kProfileCount; ++p)
+        changes.perProfile[static_cast<size_t>(p)] = config.value(profileKey(p)).toInt() & change::kTables;
+    return changes;
 }
 
 void clear(QSettings& config) {

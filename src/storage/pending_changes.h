@@ -17,13 +17,12 @@ class Paths;
 // .. "Pending/Profile5" the DPI, button and lighting groups (2, 4, 8) of each profile.
 namespace pending {
 
-// Adds the groups of `mask` changed in profile `profile` (0..4; change::kBasic goes to the shared
-// settings, and a profile outside 0..4 records only that) to Config.ini open in a save.
-void add(QSettings& config, int profile, ChangeMask mask);
+// Adds the groups of `changes` to Config.ini open in a save.
+void add(QSettings& config, const ProfileChanges& changes);
 // The same as a save of its own.
-SaveStatus add(const Paths& paths, int profile, ChangeMask mask);
-// Every recorded group, of all profiles together; bits outside the groups are ignored.
-ChangeMask load(const Paths& paths);
+SaveStatus add(const Paths& paths, const ProfileChanges& changes);
+// Every recorded group; bits outside the groups are ignored.
+ProfileChanges load(const Paths& paths);
 // Forgets them, in Config.ini open in a save (an apply that sends them, or that leaves
 // "Config/Diff" set so that the next one writes everything).
 void clear(QSettings& config);

@@ -290,10 +290,13 @@ TEST(CliSettings, SetThenApplyWritesTheChangedGroupsOnce) {
         {"set --profile 2 dpi 1 3200", "written: dpi"},
         {"set --profile 2 light rainbow", "written: lighting"},
         {"set stage 5", "written: settings"},
+        {"set active-profile 2", "written: settings"},
+        {"set dpi 2 2200", "written: dpi"},
+        {"set --profile 1 light wave", "written: lighting"},
         {"set lift 1", "written: settings"},
         {"set button 4 key F5", "written: buttons+macros"},
         {"set pointer-speed 5", "nothing to write"},  // a host setting: the mouse is sent nothing
-        {"set dpi 3 800", "nothing to write"},        // unchanged
+        {"set dpi 2 2200", "nothing to write"},       // unchanged
     };
     SettingsRig rig;
     ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);  // the sample data asks for a full write first
@@ -310,24 +313,30 @@ TEST(CliSettings, SetThenApplyWritesTheChangedGroupsOnce) {
         EXPECT_EQ(at(rig.json({QStringLiteral("show")}), QStringLiteral("pending")).toArray().size(), 0);
     }
 
-    const QJsonValue shown = at(rig.json({QStringLiteral("show")}), QStringLiteral("profiles/0"));
+    // The settings section carries the active profile; each profile's bank holds its DPI table.
+    const QJsonObject all = rig.json({QStringLiteral("show"), QStringLiteral("--all")});
+    const int active = at(all, QStringLiteral("active_profile")).toInt() - 1;
+    ASSERT_EQ(active, 1);
+    const QJsonValue shown = at(all, QStringLiteral("profiles/%1").arg(active));
     const simdecode::GlobalSettings g = simdecode::decodeGlobalSettings(rig.sim.section(0x01));
-    const int active = appsettings::loadProfileId(rig.data.paths());
     EXPECT_EQ(g.profileId, active);
     EXPECT_EQ(g.liftHigh, 1);
     EXPECT_EQ(g.dpiStage + 1, at(shown, QStringLiteral("active_stage")).toInt());
     EXPECT_EQ(reportRateHz(g.pollRate[static_cast<size_t>(active)]),
               at(shown, QStringLiteral("rate_hz")).toInt());
-    const simdecode::DpiTable table = simdecode::decodeDpiTable(rig.sim.section(0x02));
     const int sensor = appsettings::loadSensorId(rig.data.paths());
-    for (const QJsonValue& s : at(shown, QStringLiteral("stages")).toArray()) {
-        const simdecode::DpiStageBytes& b =
-            table.stages[static_cast<size_t>(at(s, QStringLiteral("stage")).toInt() - 1)];
-        const sensor::DpiBytes x =
-            sensor::encodeDpiCode(sensor, static_cast<uint32_t>(at(s, QStringLiteral("x_code")).toInt()), 0);
-        EXPECT_EQ(b.used == 1, at(s, QStringLiteral("enabled")).toBool());
-        EXPECT_EQ(b.xLow, x.low);
-        EXPECT_EQ(b.xRange, x.range);
+    for (int p = 0; p < 5; ++p) {
+        SCOPED_TRACE(p);
+        const simdecode::DpiTable table = simdecode::decodeDpiTable(rig.sim.section(0x02, p));
+        for (const QJsonValue& s : at(all, QStringLiteral("profiles/%1/stages").arg(p)).toArray()) {
+            const simdecode::DpiStageBytes& b =
+                table.stages[static_cast<size_t>(at(s, QStringLiteral("stage")).toInt() - 1)];
+            const sensor::DpiBytes x = sensor::encodeDpiCode(
+                sensor, static_cast<uint32_t>(at(s, QStringLiteral("x_code")).toInt()), 0);
+            EXPECT_EQ(b.used == 1, at(s, QStringLiteral("enabled")).toBool());
+            EXPECT_EQ(b.xLow, x.low);
+            EXPECT_EQ(b.xRange, x.range);
+        }
     }
 }
 

@@ -20,29 +20,31 @@ TEST(ApplyPending, PendingGroupsAreWrittenOnce) {
     ConfigState working = stored;
     appsettings::saveDiff(paths, 0);
 
-    pending::add(paths, 3, change::kDpi | change::kBasic);
-    pending::add(paths, 1, change::kLighting);
-    pending::add(paths, 7, change::kButtons);  // no such profile: nothing recorded
-    EXPECT_EQ(pending::load(paths), change::kBasic | change::kDpi | change::kLighting);
+    ProfileChanges recorded = ProfileChanges::forProfile(3, change::kDpi | change::kBasic);
+    recorded |= ProfileChanges::forProfile(1, change::kLighting);
+    pending::add(paths, recorded);
+    pending::add(paths, ProfileChanges::forProfile(7, change::kButtons));  // no such profile
+    EXPECT_EQ(pending::load(paths), recorded);
 
+    // Exactly the recorded groups, each for its profile, and then nothing.
     ApplyOutcome out = runApply(paths, rig.writer, working, stored, false, false);
     EXPECT_EQ(out.result, TxOk);
-    EXPECT_EQ(out.mask, change::kBasic | change::kDpi | change::kLighting);
-    EXPECT_EQ(pending::load(paths), change::kNone);
+    EXPECT_EQ(out.changes, recorded);
+    EXPECT_TRUE(pending::load(paths).empty());
     rig.sim.clearFrameLog();
     out = runApply(paths, rig.writer, working, stored, false, false);
-    EXPECT_EQ(out.mask, change::kNone);
+    EXPECT_TRUE(out.changes.empty());
     EXPECT_TRUE(rig.sim.frameLog().empty());
 
     // The mouse is off: nothing is sent, and what was pending is covered by "Config/Diff", which
     // makes the next apply write everything.
-    pending::add(paths, 0, change::kButtons);
+    pending::add(paths, ProfileChanges::forProfile(0, change::kButtons));
     out = runApply(paths, rig.writer, working, stored, false, true);
     EXPECT_EQ(out.result, kApplyMouseOff);
     EXPECT_TRUE(rig.sim.frameLog().empty());
     EXPECT_EQ(appsettings::loadDiff(paths), 1);
     out = runApply(paths, rig.writer, working, stored, false, false);
-    EXPECT_EQ(out.mask, change::kAll);
+    EXPECT_EQ(out.changes, ProfileChanges::all());
 
     // A damaged record: bits outside the groups mean nothing, the settings flag is 0 or not.
     {
@@ -50,7 +52,7 @@ TEST(ApplyPending, PendingGroupsAreWrittenOnce) {
         s.setValue(QStringLiteral("Pending/Profile2"), 0x71);  // 1 (not a table group) + junk
         s.setValue(QStringLiteral("Pending/Settings"), QStringLiteral("x"));
     }
-    EXPECT_EQ(pending::load(paths), change::kNone);
+    EXPECT_TRUE(pending::load(paths).empty());
 }
 
 }  // namespace
