@@ -9,6 +9,7 @@
 #include "settings_rig.h"
 #include "sim/memory_decoder.h"
 #include "storage/app_settings.h"
+#include "storage/pending_changes.h"
 
 namespace mousecfg {
 namespace {
@@ -280,31 +281,36 @@ TEST(CliSettings, JsonCarriesTheValuesOfTheText) {
 // A set is remembered until an apply sends it: the apply writes the groups it changed, a second
 // apply writes nothing, and the mouse then holds for the active profile what show prints.
 TEST(CliSettings, SetThenApplyWritesTheChangedGroupsOnce) {
+    using change::kBasic, change::kButtons, change::kDpi, change::kLighting, change::kNone;
     const struct {
         const char* set;
+        int profile;  // the profile whose table groups the set records as pending (index)
+        ChangeMask pending;
         const char* written;
     } cases[] = {
-        {"set rate 500", "written: settings"},
-        {"set dpi 3 800", "written: dpi"},
-        {"set light breathing --color ff8800", "written: settings lighting"},
-        {"set --profile 2 dpi 1 3200", "written: dpi"},
-        {"set --profile 2 light rainbow", "written: lighting"},
-        {"set stage 5", "written: settings"},
-        {"set active-profile 2", "written: settings"},
-        {"set dpi 2 2200", "written: dpi"},
-        {"set --profile 1 light wave", "written: lighting"},
-        {"set lift 1", "written: settings"},
-        {"set button 4 key F5", "written: buttons+macros"},
-        {"set pointer-speed 5", "nothing to write"},  // a host setting: the mouse is sent nothing
-        {"set dpi 2 2200", "nothing to write"},       // unchanged
+        {"set rate 500", 0, kBasic, "written: settings"},
+        {"set dpi 3 800", 0, kDpi, "written: dpi"},
+        {"set light breathing --color ff8800", 0, kBasic | kLighting, "written: settings lighting"},
+        {"set --profile 2 dpi 1 3200", 1, kDpi, "written: dpi"},
+        {"set --profile 2 light rainbow", 1, kLighting, "written: lighting"},
+        {"set stage 5", 0, kBasic, "written: settings"},
+        {"set active-profile 2", 1, kBasic, "written: settings"},
+        {"set dpi 2 2200", 1, kDpi, "written: dpi"},
+        {"set --profile 1 light wave", 0, kLighting, "written: lighting"},
+        {"set lift 1", 1, kBasic, "written: settings"},
+        {"set button 4 key F5", 1, kButtons, "written: buttons+macros"},
+        {"set pointer-speed 5", 1, kNone, "nothing to write"},  // a host setting: the mouse is sent nothing
+        {"set dpi 2 2200", 1, kNone, "nothing to write"},       // unchanged
     };
     SettingsRig rig;
     ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);  // the sample data asks for a full write first
     for (const auto& c : cases) {
         SCOPED_TRACE(c.set);
         ASSERT_EQ(rig.run(words(c.set)), kCliOk) << rig.err.toStdString();
+        EXPECT_TRUE(pending::load(rig.data.paths()) == ProfileChanges::forProfile(c.profile, c.pending));
         ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk) << rig.err.toStdString();
         EXPECT_TRUE(rig.out.startsWith(QLatin1String(c.written))) << rig.out.toStdString();
+        EXPECT_TRUE(pending::load(rig.data.paths()).empty());
         rig.sim.clearFrameLog();
         ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);
         EXPECT_TRUE(rig.out.startsWith(QLatin1String("nothing to write"))) << rig.out.toStdString();
