@@ -198,6 +198,7 @@ QString scalar(const QJsonValue& v) {
 
 TEST(CliSettings, JsonCarriesTheValuesOfTheText) {
     SettingsRig rig;
+    ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);  // nothing pending but the two sets below
     ASSERT_EQ(rig.run(words("set --profile 2 light breathing --color 336699")), kCliOk);
     ASSERT_EQ(rig.run(words("set --profile 3 dpi 2 2000")), kCliOk);
     const QJsonObject view = rig.json({QStringLiteral("show"), QStringLiteral("--all")});
@@ -251,7 +252,15 @@ TEST(CliSettings, JsonCarriesTheValuesOfTheText) {
                 << line.toStdString();
             EXPECT_TRUE(line.contains(scalar(at(s, QStringLiteral("x_dpi"))))) << line.toStdString();
         }
+        // A profile's pending tables: a line only when there are some.
+        const QStringList pending = at(profile, QStringLiteral("pending")).toVariant().toStringList();
+        EXPECT_EQ(textValue(block, QStringLiteral("pending")),
+                  pending.isEmpty() ? QStringLiteral("<no pending>") : pending.join(QLatin1Char(' ')));
+        EXPECT_EQ(pending, p == 1   ? QStringList{QStringLiteral("lighting")}
+                           : p == 2 ? QStringList{QStringLiteral("dpi")}
+                                    : QStringList());
     }
+    EXPECT_EQ(textValue(blocks[0], QStringLiteral("pending")), QStringLiteral("dpi lighting"));
     EXPECT_EQ(at(view, QStringLiteral("profiles/1/lighting/color")), QJsonValue(QStringLiteral("#336699")));
     EXPECT_EQ(at(view, QStringLiteral("profiles/2/stages/1/x_dpi")), QJsonValue(2000));
 
