@@ -270,7 +270,7 @@ QString defaultProfileFile(const Paths& paths) {
 }
 
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile) {
-    batch.editIni(file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); });
+    batch.editIni(file, [profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); });
 }
 
 bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name) {

@@ -61,7 +61,7 @@ void loadProfileFromPath(MouseProfile& profile, const QString& file);
 // folder gets the folder's checks and lock; without, `file` is treated as a file outside it.
 SaveStatus saveProfileToPath(const Paths& paths, const MouseProfile& profile, const QString& file);
 SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file);
-// Adds group "PROFILE" of `file` to a save.
+// Adds group "PROFILE" of `file` to a save (a copy of `profile`: the caller need not keep it).
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile);
 // Writes only "PROFILE/dpi" of the current profile file of `name`.
 bool saveDpiIndex(const Paths& paths, const QString& name, int value);

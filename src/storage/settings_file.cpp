@@ -49,7 +49,13 @@ void loadConfigState(const Paths& paths, ConfigState& state, ButtonMatrix* matri
         state.AngleValue = conv::toU8(s.value(QStringLiteral("Config/AngleValue")));
         state.LiftHigh = conv::toU8(s.value(QStringLiteral("Config/LiftHigh")));
         state.Count = conv::toU8(s.value(QStringLiteral("Config/Count")));
-        for (int i = 0; i < kProfileCount; ++i) state.profileNames[i] = s.value(profileNameKey(i)).toString();
+        for (int i = 0; i < kProfileCount; ++i) {
+            // A slot without a name would never be saved to a profile file (its edits would be
+            // lost at the next start): it gets its default name.
+            QString name = s.value(profileNameKey(i)).toString();
+            if (name.isEmpty()) name = QStringLiteral("Profile %1").arg(i + 1);
+            state.profileNames[i] = name;
+        }
     }
     for (int i = 0; i < kProfileCount; ++i) loadProfileFile(paths, state.profiles[i], state.profileNames[i]);
     if (matrix) loadButtonMatrix(paths, *matrix);
