@@ -1,7 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -49,6 +52,17 @@ struct WindowRig : SessionRig {
     QPointer<ManualTicker> ticker;
     std::unique_ptr<MousecfgWidget> window;
 };
+
+// Chooses entry `index` of a page's drop-down with the keyboard, after a real click on it.
+inline void chooseFromMenu(QWidget* button, int index) {
+    QTimer::singleShot(0, [index] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr);
+        for (int i = 0; i <= index; ++i) QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+}
 
 // Runs `fn` on the first modal dialog of type T that comes up, from inside its event loop. The
 // watch ends with the returned token: keep it while the dialog is expected.
