@@ -53,7 +53,7 @@ struct WindowRig : SessionRig {
     std::unique_ptr<MousecfgWidget> window;
 };
 
-// Chooses entry `index` of a page's drop-down with the keyboard, after a real click on it.
+// Chooses entry `index` of a drop-down with the keyboard, after a real click on its button.
 inline void chooseFromMenu(QWidget* button, int index) {
     QTimer::singleShot(0, [index] {
         QWidget* popup = QApplication::activePopupWidget();
@@ -62,6 +62,11 @@ inline void chooseFromMenu(QWidget* button, int index) {
         QTest::keyClick(popup, Qt::Key_Return);
     });
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
+inline void chooseLanguage(WindowRig& rig, int index) {
+    chooseFromMenu(rig.find("languageButton"), index);
 }
 
 // Runs `fn` on the first modal dialog of type T that comes up, from inside its event loop. The
