@@ -309,12 +309,48 @@
         <translation>Alles zurücksetzen</translation>
     </message>
     <message>
-        <source>LOAD1</source>
+        <source>SAVE</source>
+        <translation>SICHERN</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
         <translation>LADEN</translation>
     </message>
     <message>
-        <source>SAVE</source>
-        <translation>SICHERN</translation>
+        <source>Add a profile</source>
+        <translation>Profil hinzufügen</translation>
+    </message>
+    <message>
+        <source>Copy this profile</source>
+        <translation>Dieses Profil kopieren</translation>
+    </message>
+    <message>
+        <source>Delete this profile</source>
+        <translation>Dieses Profil löschen</translation>
+    </message>
+    <message>
+        <source>Reset this profile</source>
+        <translation>Dieses Profil zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Export this profile to a file</source>
+        <translation>Dieses Profil in eine Datei exportieren</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>Profil aus einer Datei importieren</translation>
+    </message>
+    <message>
+        <source>Stored profiles</source>
+        <translation>Gespeicherte Profile</translation>
+    </message>
+    <message>
+        <source>The profile the mouse uses</source>
+        <translation>Das Profil, das die Maus verwendet</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profil %1: %2</translation>
     </message>
 </context>
 <context>
@@ -358,6 +394,22 @@
     <message>
         <source>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</source>
         <translation>Ungültiger Name: Er darf nicht leer, „.“ oder „..“ sein und weder / noch \ enthalten.</translation>
+    </message>
+    <message>
+        <source>Saving failed:</source>
+        <translation>Speichern fehlgeschlagen:</translation>
+    </message>
+    <message>
+        <source>This configuration file belongs to another mouse.</source>
+        <translation>Diese Konfigurationsdatei gehört zu einer anderen Maus.</translation>
+    </message>
+    <message>
+        <source>This file does not hold a complete configuration, so nothing was loaded.</source>
+        <translation>Diese Datei enthält keine vollständige Konfiguration, daher wurde nichts geladen.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read, so nothing was loaded.</source>
+        <translation>Diese Datei kann nicht gelesen werden, daher wurde nichts geladen.</translation>
     </message>
 </context>
 <context>
@@ -447,6 +499,18 @@
     <message>
         <source>Send data failed, please try again.</source>
         <translation>Senden fehlgeschlagen, bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>These files of the data folder cannot be used: their settings read as defaults, and saving over them fails.</source>
+        <translation>Diese Dateien des Datenordners sind nicht verwendbar: Ihre Einstellungen werden als Standardwerte gelesen, und Speichern darüber schlägt fehl.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved, so nothing was sent to the mouse. Your changes are kept.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden, daher wurde nichts an die Maus gesendet. Ihre Änderungen bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Another program has changed the saved settings. Load them and drop the changes not yet applied here?</source>
+        <translation>Ein anderes Programm hat die gespeicherten Einstellungen geändert. Diese laden und die hier noch nicht übernommenen Änderungen verwerfen?</translation>
     </message>
 </context>
 <context>

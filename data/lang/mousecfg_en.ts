@@ -309,12 +309,48 @@
         <translation>Reset All</translation>
     </message>
     <message>
-        <source>LOAD1</source>
-        <translation>LOAD1</translation>
-    </message>
-    <message>
         <source>SAVE</source>
         <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>LOAD</translation>
+    </message>
+    <message>
+        <source>Add a profile</source>
+        <translation>Add a profile</translation>
+    </message>
+    <message>
+        <source>Copy this profile</source>
+        <translation>Copy this profile</translation>
+    </message>
+    <message>
+        <source>Delete this profile</source>
+        <translation>Delete this profile</translation>
+    </message>
+    <message>
+        <source>Reset this profile</source>
+        <translation>Reset this profile</translation>
+    </message>
+    <message>
+        <source>Export this profile to a file</source>
+        <translation>Export this profile to a file</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>Import a profile from a file</translation>
+    </message>
+    <message>
+        <source>Stored profiles</source>
+        <translation>Stored profiles</translation>
+    </message>
+    <message>
+        <source>The profile the mouse uses</source>
+        <translation>The profile the mouse uses</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>Profile %1: %2</translation>
     </message>
 </context>
 <context>
@@ -358,6 +394,22 @@
     <message>
         <source>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</source>
         <translation>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</translation>
+    </message>
+    <message>
+        <source>Saving failed:</source>
+        <translation>Saving failed:</translation>
+    </message>
+    <message>
+        <source>This configuration file belongs to another mouse.</source>
+        <translation>This configuration file belongs to another mouse.</translation>
+    </message>
+    <message>
+        <source>This file does not hold a complete configuration, so nothing was loaded.</source>
+        <translation>This file does not hold a complete configuration, so nothing was loaded.</translation>
+    </message>
+    <message>
+        <source>This file cannot be read, so nothing was loaded.</source>
+        <translation>This file cannot be read, so nothing was loaded.</translation>
     </message>
 </context>
 <context>
@@ -447,6 +499,18 @@
     <message>
         <source>Send data failed, please try again.</source>
         <translation>Send data failed, please try again.</translation>
+    </message>
+    <message>
+        <source>These files of the data folder cannot be used: their settings read as defaults, and saving over them fails.</source>
+        <translation>These files of the data folder cannot be used: their settings read as defaults, and saving over them fails.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved, so nothing was sent to the mouse. Your changes are kept.</source>
+        <translation>The settings could not be saved, so nothing was sent to the mouse. Your changes are kept.</translation>
+    </message>
+    <message>
+        <source>Another program has changed the saved settings. Load them and drop the changes not yet applied here?</source>
+        <translation>Another program has changed the saved settings. Load them and drop the changes not yet applied here?</translation>
     </message>
 </context>
 <context>

@@ -309,12 +309,48 @@
         <translation>全部重置</translation>
     </message>
     <message>
-        <source>LOAD1</source>
-        <translation>载入</translation>
-    </message>
-    <message>
         <source>SAVE</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Add a profile</source>
+        <translation>添加配置文件</translation>
+    </message>
+    <message>
+        <source>Copy this profile</source>
+        <translation>复制此配置文件</translation>
+    </message>
+    <message>
+        <source>Delete this profile</source>
+        <translation>删除此配置文件</translation>
+    </message>
+    <message>
+        <source>Reset this profile</source>
+        <translation>重置此配置文件</translation>
+    </message>
+    <message>
+        <source>Export this profile to a file</source>
+        <translation>将此配置文件导出到文件</translation>
+    </message>
+    <message>
+        <source>Import a profile from a file</source>
+        <translation>从文件导入配置文件</translation>
+    </message>
+    <message>
+        <source>Stored profiles</source>
+        <translation>已保存的配置文件</translation>
+    </message>
+    <message>
+        <source>The profile the mouse uses</source>
+        <translation>鼠标正在使用的配置文件</translation>
+    </message>
+    <message>
+        <source>Profile %1: %2</source>
+        <translation>配置文件 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -358,6 +394,22 @@
     <message>
         <source>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</source>
         <translation>名称无效：不能为空、“.”或“..”，也不能包含 / 或 \。</translation>
+    </message>
+    <message>
+        <source>Saving failed:</source>
+        <translation>保存失败：</translation>
+    </message>
+    <message>
+        <source>This configuration file belongs to another mouse.</source>
+        <translation>此配置文件属于另一款鼠标。</translation>
+    </message>
+    <message>
+        <source>This file does not hold a complete configuration, so nothing was loaded.</source>
+        <translation>此文件不包含完整的配置，因此未加载任何内容。</translation>
+    </message>
+    <message>
+        <source>This file cannot be read, so nothing was loaded.</source>
+        <translation>无法读取此文件，因此未加载任何内容。</translation>
     </message>
 </context>
 <context>
@@ -447,6 +499,18 @@
     <message>
         <source>Send data failed, please try again.</source>
         <translation>发送数据失败，请重试。</translation>
+    </message>
+    <message>
+        <source>These files of the data folder cannot be used: their settings read as defaults, and saving over them fails.</source>
+        <translation>数据文件夹中的以下文件无法使用：其设置按默认值读取，且无法覆盖保存。</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved, so nothing was sent to the mouse. Your changes are kept.</source>
+        <translation>无法保存设置，因此未向鼠标发送任何内容。您的更改已保留。</translation>
+    </message>
+    <message>
+        <source>Another program has changed the saved settings. Load them and drop the changes not yet applied here?</source>
+        <translation>另一个程序已更改了保存的设置。是否加载这些设置并放弃此处尚未应用的更改？</translation>
     </message>
 </context>
 <context>

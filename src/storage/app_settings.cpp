@@ -69,6 +69,9 @@ SaveStatus saveBattery(const Paths& p, int percent) {
 int loadBatteryFull(const Paths& p) {
     return read(p, QStringLiteral("Config/BatteryFull"), 4200).toInt();
 }
+bool loadShowProfileBar(const Paths& p) {
+    return read(p, QStringLiteral("Config/ShowProfileBar"), 1).toInt() != 0;
+}
 int loadSensorId(const Paths& p) {
     return read(p, QStringLiteral("MouseSenSor/1")).toInt();
 }

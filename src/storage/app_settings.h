@@ -28,7 +28,10 @@ QColor themeColour(int id);
 QColor loadThemeColour(const Paths& p);
 int loadBattery(const Paths& p);
 SaveStatus saveBattery(const Paths& p, int percent);
-int loadBatteryFull(const Paths& p);        // default 4200 mV
+int loadBatteryFull(const Paths& p);  // default 4200 mV
+// "Config/ShowProfileBar": the profile bar laid out in the window (default), or 0: only "Reset
+// All", "LOAD" and "SAVE", the rest of the bar without size as in the original layout.
+bool loadShowProfileBar(const Paths& p);
 int loadSensorId(const Paths& p);           // "MouseSenSor/1"
 int loadLedVariant(const Paths& p);         // "MouseLEDMode/" + current product
 QString loadMouseListName(const Paths& p);  // "Mouse_List/0"

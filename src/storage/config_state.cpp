@@ -151,8 +151,12 @@ void resetAllToDefaults(ConfigState& state, const Paths& paths) {
     state.ProfileID = 0;
     state.AngleValue = 0;
     state.LiftHigh = 2;
-    resetProfileToDefaults(state.profiles[0], paths);
-    for (int i = 0; i < kProfileCount; ++i) state.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+    MouseProfile defaults;
+    resetProfileToDefaults(defaults, paths);
+    for (int i = 0; i < kProfileCount; ++i) {
+        state.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+        state.profiles[i] = defaults;
+    }
 }
 
 namespace {

@@ -167,8 +167,8 @@ inline bool operator!=(const ProfileChanges& a, const ProfileChanges& b) {
 void resetProfileToDefaults(MouseProfile& profile, const ProductDescriptor* descriptor);
 // Same, reading the product descriptor of `paths` (built-in defaults when it is missing).
 void resetProfileToDefaults(MouseProfile& profile, const Paths& paths);
-// "Reset all profiles": ProfileID 0, AngleValue 0, LiftHigh 2, profile 0 reset, default names.
-// Count and profiles 1..4 stay as they are.
+// "Reset all profiles": ProfileID 0, AngleValue 0, LiftHigh 2, all five profiles reset to the
+// product defaults, default names. Count stays as it is.
 void resetAllToDefaults(ConfigState& state, const Paths& paths);
 
 // Which groups differ between the edited and the stored state. A macro button that is equal on

@@ -291,9 +291,10 @@ QString defaultProfileFile(const Paths& paths) {
 }
 
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile) {
+    // The save runs later, at commit: the edits hold copies of the profile.
     batch.editIni(
-        file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); },
-        [&profile](const IniRecords& r) { return profileGroupHolds(r, kProfileGroup, profile); });
+        file, [profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); },
+        [profile](const IniRecords& r) { return profileGroupHolds(r, kProfileGroup, profile); });
 }
 
 bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name) {

@@ -67,7 +67,8 @@ void loadProfileFromPath(MouseProfile& profile, const QString& file);
 // folder gets the folder's checks and lock; without, `file` is treated as a file outside it.
 SaveStatus saveProfileToPath(const Paths& paths, const MouseProfile& profile, const QString& file);
 SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file);
-// Adds group "PROFILE" of `file` to a save (left out of it when the file holds the profile already).
+// Adds group "PROFILE" of `file` to a save (left out of it when the file holds the profile
+// already). The save keeps a copy of `profile`: the caller need not keep it.
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile);
 // Writes only "PROFILE/dpi" of the current profile file of `name` (nothing when it holds the value).
 bool saveDpiIndex(const Paths& paths, const QString& name, int value);

@@ -30,14 +30,18 @@ QStringList loadLibraryList(const Paths& paths, const QString& product) {
     return names;
 }
 
-SaveStatus saveLibraryList(const Paths& paths, const QString& product, const QStringList& names) {
-    SaveBatch batch(paths);
-    batch.editIni(paths.productConfigFile(product), [&names](QSettings& s) {
+void addLibraryList(SaveBatch& batch, const Paths& paths, const QString& product, const QStringList& names) {
+    batch.editIni(paths.productConfigFile(product), [names](QSettings& s) {
         s.beginGroup(QStringLiteral("PROFILE_LIST"));
         s.setValue(QStringLiteral("Count"), names.size());
         for (int i = 0; i < names.size(); ++i) s.setValue(QString::number(i + 1), names[i]);
         s.endGroup();
     });
+}
+
+SaveStatus saveLibraryList(const Paths& paths, const QString& product, const QStringList& names) {
+    SaveBatch batch(paths);
+    addLibraryList(batch, paths, product, names);
     return batch.commit();
 }
 

@@ -8,6 +8,7 @@
 namespace mousecfg {
 
 class Paths;
+class SaveBatch;
 struct MouseProfile;
 
 // The per-product profile library: Configs/<product>/Config.ini holds the ordered list of names
@@ -20,6 +21,8 @@ constexpr int kMaxLibraryEntries = 1000;
 QStringList loadLibraryList(const Paths& paths, const QString& product);
 // Rewrites "PROFILE_LIST/Count" and entries 1..Count; entries above the new count stay in the file.
 SaveStatus saveLibraryList(const Paths& paths, const QString& product, const QStringList& names);
+// The same as part of a larger save (a library file and its list entry land together).
+void addLibraryList(SaveBatch& batch, const Paths& paths, const QString& product, const QStringList& names);
 // True when `name` is one of the "S" entries (a count below 1 means none is).
 bool isBuiltInLibraryName(const Paths& paths, const QString& product, const QString& name);
 

@@ -8,12 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRandomGenerator>
 #include <QSet>
 #include <QSettings>
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <mutex>
 
 #include "storage/file_checks.h"
 #include "storage/ini_file.h"
@@ -81,6 +83,19 @@ void advanceModificationTime(const QString& temp, const struct stat& old) {
     times[1].tv_sec = static_cast<time_t>(ms / 1000);
     times[1].tv_nsec = static_cast<long>((ms % 1000) * 1000000);
     ::utimensat(AT_FDCWD, encoded(temp).constData(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+// The stamps this process advanced, by data folder (the write thread and the GUI thread both save).
+std::mutex gOwnMutex;
+QHash<QString, quint64> gOwnChanges;
+
+QString folderKey(const Paths& paths) {
+    return cleanAbsolute(paths.dataDir());
+}
+
+void countOwnChange(const Paths& paths) {
+    std::lock_guard<std::mutex> lock(gOwnMutex);
+    ++gOwnChanges[folderKey(paths)];
 }
 
 SaveStatus interrupted() {
@@ -372,9 +387,12 @@ SaveStatus SaveBatch::commit() {
         stamp.bytes = QByteArray::number(before.generation + 1) + ' ' +
                       QByteArray::number(QCoreApplication::applicationPid()) + '\n';
         Staged stampFile;
-        if (checkDataTarget(root, stamp.file) == FileIssue::None && stage(stamp, true, stampFile).ok() &&
-            !renameFile(stampFile.temp, stamp.file))
-            removeFile(stampFile.temp);
+        if (checkDataTarget(root, stamp.file) == FileIssue::None && stage(stamp, true, stampFile).ok()) {
+            if (renameFile(stampFile.temp, stamp.file))
+                countOwnChange(paths_);
+            else
+                removeFile(stampFile.temp);
+        }
     }
     qCDebug(lcStorage) << "saved" << staged.size() << "files";
     return SaveStatus();
@@ -396,6 +414,28 @@ ChangeStamp loadChangeStamp(const Paths& paths) {
     if (readCheckedFile(paths.dataDir(), changeStampFile(paths), bytes) != FileIssue::None)
         return ChangeStamp();
     return parseStamp(bytes);
+}
+
+quint64 ownChangeCount(const Paths& paths) {
+    std::lock_guard<std::mutex> lock(gOwnMutex);
+    return gOwnChanges.value(folderKey(paths));
+}
+
+SaveStatus removeDataFile(const Paths& paths, const QString& file) {
+    const QString root = paths.dataDir();
+    if (file.isEmpty() || !isBelow(root, file))
+        return SaveStatus::failure(SaveResult::Refused, file,
+                                   QStringLiteral("not a file of the data folder"));
+    DataFolderLock lock(paths);
+    if (!lock.isLocked()) return lock.status();
+    // As for a file about to be replaced: absent or a regular file, whatever its size, with no
+    // link on the way.
+    const FileIssue issue = checkDataTarget(root, file);
+    if (issue != FileIssue::None)
+        return SaveStatus::failure(SaveResult::Refused, file, describeFileIssue(issue));
+    if (::unlink(encoded(file).constData()) != 0 && errno != ENOENT)
+        return SaveStatus::failure(SaveResult::Failed, file, systemErrorText(errno));
+    return SaveStatus();
 }
 
 }  // namespace mousecfg

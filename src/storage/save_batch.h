@@ -96,5 +96,14 @@ struct ChangeStamp {
 };
 ChangeStamp loadChangeStamp(const Paths& paths);
 QString changeStampFile(const Paths& paths);  // Configs/.mousecfg-stamp
+// How many times this process has advanced the stamp of that data folder. A stamp that moved
+// further than this count did since it was last looked at was advanced by another program too
+// (the stamp itself only names the last one).
+quint64 ownChangeCount(const Paths& paths);
+
+// Removes a file of the data folder under the folder's lock. Only a regular file reached without
+// a link is removed; a link, FIFO or device node is refused and left as it is. An absent file is
+// not an error.
+SaveStatus removeDataFile(const Paths& paths, const QString& file);
 
 }  // namespace mousecfg

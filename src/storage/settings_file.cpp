@@ -69,7 +69,13 @@ void loadConfigState(const Paths& paths, ConfigState& state, ButtonMatrix* matri
         state.AngleValue = conv::toU8(s.value(QStringLiteral("Config/AngleValue")));
         state.LiftHigh = conv::toU8(s.value(QStringLiteral("Config/LiftHigh")));
         state.Count = conv::toU8(s.value(QStringLiteral("Config/Count")));
-        for (int i = 0; i < kProfileCount; ++i) state.profileNames[i] = s.value(profileNameKey(i)).toString();
+        for (int i = 0; i < kProfileCount; ++i) {
+            // A slot without a name would never be saved to a profile file (its edits would be
+            // lost at the next start): it gets its default name.
+            QString name = s.value(profileNameKey(i)).toString();
+            if (name.isEmpty()) name = QStringLiteral("Profile %1").arg(i + 1);
+            state.profileNames[i] = name;
+        }
     }
     // The five files are read independently of one another (reads take no lock and share no
     // state): the last three on a second thread while this one reads the first two and the button

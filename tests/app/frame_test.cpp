@@ -29,7 +29,7 @@ TEST(Frame, StartUpShowsTheCurrentSlotAndAppearsThroughTheTimer) {
     WindowSession& s = w.session();
     EXPECT_EQ(rig.find<QLineEdit>("nameField")->text(), s.currentSlotName());
     EXPECT_EQ(rig.find<TarnPushButton>("profileSelector")->text(),
-              QStringLiteral("Profile %1").arg(s.currentSlot() + 1));
+              QStringLiteral("Profile %1: %2").arg(s.currentSlot() + 1).arg(s.currentSlotName()));
     EXPECT_EQ(rig.find<QLabel>("productLabel")->text(), QStringLiteral("FARROW"));
     EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), QStringLiteral("Apply"));
     EXPECT_EQ(w.currentTab(), TabLighting);
@@ -102,7 +102,10 @@ TEST(Frame, ScaleLevelsFollowTheScreenDpi) {
         EXPECT_EQ(rig.find("TarnDPIWindow")->geometry(),
                   QRect(int(285 * f), int(90 * f), int(456 * f), int(460 * f)));
         EXPECT_EQ(rig.find("batteryGauge")->mapTo(&w, QPoint()), QPoint(int(75 * f), int(587 * f)));
-        EXPECT_EQ(rig.find("addButton")->size(), QSize(0, 0));
+        EXPECT_EQ(rig.find("addButton")->geometry(),
+                  QRect(int(69 * f), int(342 * f), int(24 * f), int(24 * f)));
+        EXPECT_EQ(rig.find("profileSelector")->geometry(),
+                  QRect(int(69 * f), int(246 * f), int(154 * f), int(29 * f)));
     }
 }
 

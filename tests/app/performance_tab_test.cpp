@@ -29,17 +29,6 @@ void click(QWidget* w, QPoint at = QPoint()) {
     QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
 }
 
-// Chooses entry `index` of a page's drop-down with the keyboard, after a real click on it.
-void chooseFromMenu(QWidget* button, int index) {
-    QTimer::singleShot(0, [index] {
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr);
-        for (int i = 0; i <= index; ++i) QTest::keyClick(popup, Qt::Key_Down);
-        QTest::keyClick(popup, Qt::Key_Return);
-    });
-    click(button);
-}
-
 struct Pages {
     explicit Pages(const WindowRig& rig)
         : dpi(rig.window->findChild<TarnDPIWindow*>()),
@@ -69,7 +58,7 @@ TEST(PerformanceTab, PageEditsReachTheMouseOnApply) {
     QTest::keyClick(row0->sliders()->linkedSlider(), Qt::Key_End);
     click(pages.dpi->row(4), QPoint(153, 10));
     // Report rate "500 HZ" and lift-off 1 mm; scroll amount one up.
-    chooseFromMenu(pages.rate->rateButton(), 2);
+    test::chooseFromMenu(pages.rate->rateButton(), 2);
     click(pages.rate->liftRadio(0), QPoint(6, 10));
     EXPECT_EQ(s.working().LiftHigh, 1);
     QTest::keyClick(pages.speed->scrollBox(), Qt::Key_Up);

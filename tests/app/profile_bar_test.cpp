@@ -21,6 +21,7 @@
 #include "storage/profile_files.h"
 #include "storage/settings_export.h"
 #include "storage/settings_file.h"
+#include "widgets/tarn_push_button.h"
 #include "window_rig.h"
 
 using namespace mousecfg;
@@ -73,12 +74,14 @@ TEST(ProfileBar, ConfigurationFilesThroughTheBarButtons) {
     rig.click("saveButton");
     ASSERT_TRUE(QFile::exists(conf));
 
-    // Another product's configuration: nothing written, nothing shown.
+    // Another product's configuration: nothing written, and the user is told why.
     stampProductName(conf, QStringLiteral("CASPIAN"));
     rig.mouse.clearFrameLog();
     EXPECT_EQ(test::clickAndConfirm(rig.find("loadButton")), QStringList());
     EXPECT_TRUE(rig.writeFrames().empty());
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
+    EXPECT_EQ(dialogs.warnings,
+              QStringList{QStringLiteral("This configuration file belongs to another mouse.")});
+    EXPECT_EQ(rig.find<TarnPushButton>("loadButton")->text(), QStringLiteral("LOAD"));
 
     // Its own: loaded and written whole, although it equals what the window held.
     stampProductName(conf, QStringLiteral("FARROW"));

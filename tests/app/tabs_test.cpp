@@ -89,7 +89,7 @@ TEST(TabsEndToEnd, LightingChosenOnTheTabLandsInTheActiveProfilesBank) {
     for (int slot : {0, 3}) {
         SCOPED_TRACE(slot);
         TabsRig rig;
-        if (slot != 0) rig.w.session().chooseSlot(slot, true);
+        if (slot != 0) rig.w.session().chooseSlot(slot);
         ASSERT_EQ(rig.w.session().currentSlot(), slot);
         const QByteArray bank0 = rig.mouse.section(command::kLightingTable, 0);
 

@@ -53,15 +53,20 @@ struct WindowRig : SessionRig {
     std::unique_ptr<MousecfgWidget> window;
 };
 
-// Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
-inline void chooseLanguage(WindowRig& rig, int index) {
+// Chooses entry `index` of a drop-down with the keyboard, after a real click on its button.
+inline void chooseFromMenu(QWidget* button, int index) {
     QTimer::singleShot(0, [index] {
         QWidget* popup = QApplication::activePopupWidget();
         ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr);
         for (int i = 0; i <= index; ++i) QTest::keyClick(popup, Qt::Key_Down);
         QTest::keyClick(popup, Qt::Key_Return);
     });
-    rig.click("languageButton");
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
+inline void chooseLanguage(WindowRig& rig, int index) {
+    chooseFromMenu(rig.find("languageButton"), index);
 }
 
 // Runs `fn` on the first modal dialog of type T that comes up, from inside its event loop. The

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <memory>
 
@@ -19,25 +20,7 @@
 namespace mousecfg {
 namespace {
 
-// Answers in place of the user and remembers what was shown.
-struct ScriptedDialogs : ProfileDialogs {
-    void warn(const QString& text) override { warnings << text; }
-    bool confirm(const QString& text) override {
-        questions << text;
-        return answer;
-    }
-    QString saveFileName(const QString& title, const QString& filter) override {
-        titles << title + QLatin1Char('|') + filter;
-        return file;
-    }
-    QString openFileName(const QString& title, const QString& filter) override {
-        titles << title + QLatin1Char('|') + filter;
-        return file;
-    }
-    QStringList warnings, questions, titles;
-    bool answer = true;
-    QString file;
-};
+using test::ScriptedDialogs;
 
 // Remembers the write flows the operations start and writes nothing.
 struct RecordingRunner : ApplyRunner {
@@ -197,7 +180,7 @@ TEST_F(ProfileOps, DeletePicksAReplacementRemovesTheFileAndLoadsTheReplacement) 
     EXPECT_TRUE(writes.empty());
 }
 
-TEST_F(ProfileOps, DeleteWhenEveryOtherEntryIsInUseStopsAtTheFirstEntry) {
+TEST_F(ProfileOps, DeleteWhenEveryOtherEntryIsInUseGivesTheSlotAFreshEntry) {
     makeLibraryProfile(QStringLiteral("A"), 11);
     makeLibraryProfile(QStringLiteral("B"), 12);
     makeLibraryProfile(QStringLiteral("X"), 20);
@@ -205,10 +188,20 @@ TEST_F(ProfileOps, DeleteWhenEveryOtherEntryIsInUseStopsAtTheFirstEntry) {
     slotName(0) = QStringLiteral("X");
     slotName(1) = QStringLiteral("A");
     slotName(2) = QStringLiteral("B");
+    QFile factory(lib(QStringLiteral("DefaultProfile")));
+    ASSERT_TRUE(factory.open(QIODevice::ReadOnly));
+    const QByteArray factoryBytes = factory.readAll();
     EXPECT_EQ(manager->remove(QStringLiteral("X")), ProfileResult::Done);
-    EXPECT_EQ(slotName(0), QStringLiteral("A"));
-    EXPECT_EQ(working.profiles[0].mousespeed, 11);
-    EXPECT_EQ(listOnDisk(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
+    // Two slots of one name would share one file: the slot gets a new entry from the factory file.
+    const QString fresh = slotName(0);
+    for (int i = 1; i < kProfileCount; ++i) EXPECT_NE(slotName(i), fresh) << i;
+    EXPECT_TRUE(fresh.startsWith(QStringLiteral("Profile "))) << fresh.toStdString();
+    EXPECT_EQ(listOnDisk(), (QStringList{QStringLiteral("A"), QStringLiteral("B"), fresh}));
+    QFile created(lib(fresh));
+    ASSERT_TRUE(created.open(QIODevice::ReadOnly));
+    EXPECT_EQ(created.readAll(), factoryBytes);
+    EXPECT_FALSE(QFile::exists(lib(QStringLiteral("X"))));
+    EXPECT_EQ(field, fresh);
 }
 
 TEST_F(ProfileOps, DeleteRefusals) {
@@ -409,15 +402,32 @@ TEST_F(ProfileOps, SaveAndLoadConfiguration) {
     EXPECT_EQ(stored, working);
     EXPECT_EQ(writes, std::vector<bool>{true});
 
-    // Another product's configuration: nothing at all.
-    stampProductName(conf, QStringLiteral("CASPIAN"));
+    // Files that cannot be loaded change nothing and say why.
     working.LiftHigh = 2;
     const ConfigState w = working, s = stored;
-    EXPECT_EQ(manager->loadConfiguration(), ProfileResult::Ignored);
-    EXPECT_EQ(working, w);
-    EXPECT_EQ(stored, s);
-    EXPECT_TRUE(dialogs.warnings.isEmpty());
-    EXPECT_EQ(writes.size(), 1u);
+    const QString stampOnly = data.path(QStringLiteral("stamp.conf"));
+    stampProductName(stampOnly, QStringLiteral("FARROW"));
+    const struct {
+        QString file;
+        const char* product;
+        const char* message;
+    } refused[] = {
+        {conf, "CASPIAN", ProfileManager::kOtherMouseConfig},
+        {stampOnly, nullptr, ProfileManager::kIncompleteConfig},
+        {data.path(QStringLiteral("none.conf")), nullptr, ProfileManager::kUnreadableConfig},
+    };
+    for (const auto& r : refused) {
+        if (r.product) stampProductName(r.file, QString::fromLatin1(r.product));
+        dialogs.file = r.file;
+        dialogs.warnings.clear();
+        EXPECT_EQ(manager->loadConfiguration(), ProfileResult::Refused) << r.message;
+        EXPECT_EQ(dialogs.warnings, QStringList{QString::fromUtf8(r.message)});
+        EXPECT_EQ(working, w);
+        EXPECT_EQ(stored, s);
+        EXPECT_EQ(writes.size(), 1u);
+    }
+    dialogs.file = conf;
+    dialogs.warnings.clear();
 
     // Slot names in the file that could leave the profile folder refuse the whole file.
     stampProductName(conf, QStringLiteral("FARROW"));
@@ -429,6 +439,15 @@ TEST_F(ProfileOps, SaveAndLoadConfiguration) {
     EXPECT_EQ(dialogs.warnings.size(), 1);
     EXPECT_EQ(working, w);
     EXPECT_EQ(writes.size(), 1u);
+
+    // A name typed without an extension gets ".conf" (the open dialog lists it); another is kept.
+    for (const char* typed : {"typed", "typed.cfg"}) {
+        dialogs.file = data.path(QString::fromLatin1(typed));
+        EXPECT_EQ(manager->saveConfiguration(), ProfileResult::Done);
+        const QString expected = dialogs.file + (QFileInfo(dialogs.file).suffix().isEmpty() ? ".conf" : "");
+        EXPECT_EQ(readProductName(expected), QStringLiteral("FARROW")) << typed;
+    }
+    EXPECT_FALSE(QFile::exists(data.path(QStringLiteral("typed"))));
 
     dialogs.file.clear();
     EXPECT_EQ(manager->loadConfiguration(), ProfileResult::Cancelled);

@@ -1,7 +1,9 @@
 #include "app/session/window_session.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QFile>
 #include <QScopeGuard>
 #include <QSemaphore>
 #include <QSettings>
@@ -16,9 +18,11 @@
 #include "sim/memory_decoder.h"
 #include "storage/app_settings.h"
 #include "storage/profile_files.h"
+#include "storage/save_batch.h"
 #include "storage/settings_file.h"
 
 using namespace mousecfg;
+using test::ScriptedDialogs;
 using test::SessionRig;
 
 namespace {
@@ -88,10 +92,13 @@ TEST(WindowSession, StatusReportsMoveSlotStageAndRateAndDamagedOnesChangeNothing
     const uint8_t stage0 = s.working().profiles[2].dpi;
     const uint8_t rate0 = s.working().profiles[2].pollrate;
     const uint8_t stage = stage0 == 3 ? 2 : 3;
-    const int dpi = [&] {
-        const DpiStage& st = s.working().profiles[2].dpiStages[stage];
-        return dpiscale::dpiOfLevel(st.xy, appsettings::loadSensorId(rig.paths));
-    }();
+    // The DPI page edits x and y and leaves the linked code behind: the text follows x and y.
+    DpiStage& edited = s.working().profiles[2].dpiStages[stage];
+    edited.x = edited.y = 20;
+    edited.xy = 40;
+    s.stored().profiles[2].dpiStages[stage] = edited;
+    const int dpi = dpiscale::dpiOfLevel(20, appsettings::loadSensorId(rig.paths));
+    ASSERT_NE(dpi, dpiscale::dpiOfLevel(40, appsettings::loadSensorId(rig.paths)));
     struct Case {
         quint8 profile, stage, rate;
         int slot, wantStage, wantRate;
@@ -198,22 +205,31 @@ TEST(WindowSession, ChoosingASlotSwitchesTheMouseAndAppliesThatSlotsPointerSpeed
     WindowSession& s = rig.startSession();
     QSignalSpy slot(&s, &WindowSession::currentSlotChanged);
     QSignalSpy record(&s, &WindowSession::recordChanged);
+    QSignalSpy wanted(&s, &WindowSession::pageCopiesWanted);
+    const uint8_t storedSlot = s.stored().ProfileID;
     s.working().profiles[3].mousespeed = 17;
     rig.mouse.clearFrameLog();
-    s.chooseSlot(3, true);
+    s.chooseSlot(3);
+    EXPECT_EQ(wanted.count(), 1);  // the pages' copies of the slot left went back first
     EXPECT_EQ(s.currentSlot(), 3);
-    EXPECT_EQ(s.stored().ProfileID, 3);
+    // Only the working set: the next Apply stores the slot in the mouse's settings.
+    EXPECT_EQ(s.stored().ProfileID, storedSlot);
     EXPECT_EQ(appsettings::loadProfileId(rig.paths), 3);
-    const std::vector<QByteArray> selects = rig.mouse.framesWithCommand(command::kSelectProfile);
-    ASSERT_EQ(selects.size(), 1u);
-    EXPECT_EQ(selects[0].at(4), 3);
+    // The switch: select, reload, every section reloaded, and the mouse has the slot in effect.
+    const std::vector<QByteArray> frames = rig.mouse.frameLog();
+    ASSERT_EQ(frames.size(), 7u);
+    EXPECT_EQ(uint8_t(frames[0].at(frame_byte::kCommand - 1)), command::kSelectProfile);
+    EXPECT_EQ(frames[0].at(4), 3);
+    for (size_t i = 1; i < frames.size(); ++i)
+        EXPECT_EQ(uint8_t(frames[i].at(frame_byte::kCommand - 1)), command::kReload) << i;
+    EXPECT_EQ(rig.mouse.activeProfile(), 3);
     EXPECT_EQ(rig.speed.applied, std::vector<int>{17});
     EXPECT_EQ(slot.count(), 1);
     EXPECT_EQ(record.count(), 1);
-    s.chooseSlot(5, true);  // no such slot
-    s.chooseSlot(-1, true);
+    s.chooseSlot(5);  // no such slot
+    s.chooseSlot(-1);
     EXPECT_EQ(s.currentSlot(), 3);
-    EXPECT_EQ(rig.mouse.framesWithCommand(command::kSelectProfile).size(), 1u);
+    EXPECT_EQ(rig.mouse.frameLog().size(), 7u);
 }
 
 TEST(WindowSession, ReportsDeviceChangesAndTimersDuringAWriteWaitUntilItIsOver) {
@@ -331,6 +347,110 @@ TEST(WindowSession, TheWriteEncodesForTheSensorThatIsCurrentNow) {
     const sensor::DpiBytes want = sensor::encodeDpiCode(3389, stage0.x, rig.link.linkMode());
     EXPECT_EQ(dpi.stages[0].xLow, want.low);
     EXPECT_EQ(dpi.stages[0].xRange, want.range);
+}
+
+TEST(WindowSession, ASuccessfulApplySetsThePointerSpeedAndAFailedSaveKeepsTheEdits) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    rig.status.stop();
+    QCoreApplication::processEvents();
+    QSignalSpy messages(&s, &WindowSession::applyMessage);
+    rig.speed.applied.clear();
+    s.currentRecord().mousespeed = 15;
+    EXPECT_EQ(s.runWriteFlow(false), TxOk);
+    EXPECT_EQ(rig.speed.applied, std::vector<int>{15});
+
+    // The settings file cannot be replaced: nothing is sent, the user is told, the edit stays.
+    const QString ini = rig.paths.configFile();
+    ASSERT_TRUE(QFile::remove(ini));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    s.currentRecord().scrollspeed = s.currentRecord().scrollspeed == 3 ? 4 : 3;
+    const ConfigState edited = s.working();
+    rig.mouse.clearFrameLog();
+    EXPECT_EQ(s.runWriteFlow(false), kApplySaveFailed);
+    EXPECT_TRUE(rig.writeFrames().empty());
+    EXPECT_TRUE(s.working() == edited);
+    EXPECT_TRUE(s.hasUnappliedEdits());
+    ASSERT_EQ(messages.count(), 1);
+    EXPECT_TRUE(texts(messages)[0].startsWith(QStringLiteral("The settings could not be saved")));
+    EXPECT_EQ(rig.speed.applied, std::vector<int>{15});
+}
+
+TEST(WindowSession, UnusableFilesOfTheDataFolderAreToldOnceAfterTheWindow) {
+    SessionRig rig;
+    const QString ini = rig.paths.configFile();
+    ASSERT_TRUE(QFile::remove(ini));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+    WindowSession& s = rig.startSession();
+    QSignalSpy warnings(&s, &WindowSession::warning);
+    rig.scheduler.runPending();
+    ASSERT_EQ(warnings.count(), 1);
+    EXPECT_TRUE(texts(warnings)[0].contains(ini)) << texts(warnings)[0].toStdString();
+    rig.scheduler.runPending();
+    EXPECT_EQ(warnings.count(), 1);
+}
+
+// Another program (the command-line tool, a second window) saves the data folder: its files and
+// then the folder's change stamp, as every save does.
+void saveAsAnotherProgram(const SessionRig& rig, int liftHigh) {
+    {
+        QSettings ini(rig.paths.configFile(), QSettings::IniFormat);
+        ini.setValue(QStringLiteral("Config/LiftHigh"), liftHigh);
+    }
+    const quint64 next = loadChangeStamp(rig.paths).generation + 1;
+    QFile stamp(changeStampFile(rig.paths));
+    ASSERT_TRUE(stamp.open(QIODevice::WriteOnly));
+    stamp.write(QByteArray::number(next) + " 999999\n");
+}
+
+TEST(WindowSession, FilesAnotherProgramSavedAreLoadedOrAskedAboutBeforeTheyAreSavedOver) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    rig.status.stop();
+    QCoreApplication::processEvents();
+    ScriptedDialogs dialogs;
+    s.setDialogs(&dialogs);
+    QSignalSpy record(&s, &WindowSession::recordChanged);
+    const uint8_t ours = s.working().LiftHigh == 1 ? 2 : 1;
+    const uint8_t theirs = ours == 1 ? 2 : 1;
+
+    // Our own save is not another program's.
+    s.working().LiftHigh = ours;
+    EXPECT_EQ(s.runWriteFlow(false), TxOk);
+    s.checkForeignChanges();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(record.count(), 0);
+
+    // No edits of ours: their files are loaded.
+    saveAsAnotherProgram(rig, theirs);
+    s.checkForeignChanges();
+    EXPECT_EQ(s.working().LiftHigh, theirs);
+    EXPECT_EQ(s.stored().LiftHigh, theirs);
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(record.count(), 1);
+
+    // Edits of ours, the user keeps them: the next Apply saves ours.
+    s.working().LiftHigh = ours;
+    saveAsAnotherProgram(rig, theirs);
+    dialogs.answer = false;
+    s.checkForeignChanges();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(s.working().LiftHigh, ours);
+    EXPECT_EQ(s.runWriteFlow(false), TxOk);
+    EXPECT_EQ(dialogs.questions.size(), 1) << "asked once";
+    EXPECT_EQ(rig.config(QStringLiteral("Config/LiftHigh")).toInt(), ours);
+
+    // Apply right after their save, before the folder watch spoke: asked first; loading theirs
+    // ends the flow with nothing sent.
+    saveAsAnotherProgram(rig, ours);
+    s.working().LiftHigh = theirs;  // an edit of ours, this time
+    dialogs.answer = true;
+    rig.mouse.clearFrameLog();
+    EXPECT_EQ(s.runWriteFlow(false), TxOk);
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(s.working().LiftHigh, ours);
+    EXPECT_TRUE(rig.writeFrames().empty());
+    EXPECT_EQ(rig.config(QStringLiteral("Config/LiftHigh")).toInt(), ours);
 }
 
 }  // namespace

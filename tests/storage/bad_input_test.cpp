@@ -45,7 +45,11 @@ TEST(BadInput, BinaryConfigAndProfileFilesGiveEmptySettingsAndDefaultProfiles) {
     ConfigState s = test::RandomState(1).state();
     loadConfigState(data.paths(), s);
     ConfigState expected;
-    expected.profiles.fill(productDefaults(data.paths(), QString()));
+    // Slots without a name get their default names, so their edits have a file to go to.
+    for (int i = 0; i < kProfileCount; ++i) {
+        expected.profileNames[i] = QStringLiteral("Profile %1").arg(i + 1);
+        expected.profiles[i] = productDefaults(data.paths(), expected.profileNames[i]);
+    }
     test::expectSameState(s, expected);
 
     data.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\nProfile1=bin\nProfile2=keyless\n");
@@ -220,7 +224,8 @@ TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
     ConfigState s;
     loadConfigState(paths, s);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(s.profileNames[i], hostile[i]);
+        EXPECT_EQ(s.profileNames[i],
+                  hostile[i].isEmpty() ? QStringLiteral("Profile %1").arg(i + 1) : hostile[i]);
         EXPECT_NE(s.profiles[i].pollrate, 77) << "read through name " << hostile[i].toStdString();
     }
 

@@ -143,7 +143,7 @@ TEST(Defaults, FromTheDescriptor) {
     }
 }
 
-TEST(Defaults, ResetAllKeepsCountAndTheOtherProfiles) {
+TEST(Defaults, ResetAllResetsEveryProfileAndKeepsCount) {
     TempData data;
     writeDescriptor(data);
     const ConfigState before = test::RandomState(3).state();
@@ -155,8 +155,8 @@ TEST(Defaults, ResetAllKeepsCountAndTheOtherProfiles) {
     EXPECT_EQ(s.AngleValue, 0);
     EXPECT_EQ(s.LiftHigh, 2);
     EXPECT_EQ(s.Count, before.Count);
-    test::expectSameProfile(s.profiles[0], fresh, "profile 0");
-    for (int i = 1; i < kProfileCount; ++i) EXPECT_TRUE(s.profiles[i] == before.profiles[i]) << i;
+    for (int i = 0; i < kProfileCount; ++i)
+        test::expectSameProfile(s.profiles[i], fresh, "profile " + std::to_string(i));
     for (int i = 0; i < kProfileCount; ++i)
         EXPECT_EQ(s.profileNames[i], QStringLiteral("Profile %1").arg(i + 1));
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/session/app_services.h"
+#include "app/session/profile_dialogs.h"
 #include "app/session/window_session.h"
 #include "app_fakes.h"
 #include "device/device_link.h"
@@ -17,6 +18,26 @@
 #include "temp_data.h"
 
 namespace mousecfg::test {
+
+// Answers in place of the user and remembers what was shown.
+struct ScriptedDialogs : ProfileDialogs {
+    void warn(const QString& text) override { warnings << text; }
+    bool confirm(const QString& text) override {
+        questions << text;
+        return answer;
+    }
+    QString saveFileName(const QString& title, const QString& filter) override {
+        titles << title + QLatin1Char('|') + filter;
+        return file;
+    }
+    QString openFileName(const QString& title, const QString& filter) override {
+        titles << title + QLatin1Char('|') + filter;
+        return file;
+    }
+    QStringList warnings, questions, titles;
+    bool answer = true;
+    QString file;
+};
 
 // The status thread's clock: short pauses (transaction waits) pass at once; its long pauses wait
 // until the test lets one pass, so reports arrive when the test asks for them. A stop request

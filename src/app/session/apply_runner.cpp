@@ -13,6 +13,7 @@ TarnProcessThread::Job makeApplyJob(const ApplyJobInput& input) {
         const ApplyOutcome outcome =
             runApply(input.paths, *input.writer, *input.working, *input.stored, writeAll, off);
         qCDebug(lcApp) << "apply: result" << outcome.result << "mask" << outcome.mask;
+        if (input.save) *input.save = outcome.save;
         return outcome.result;
     };
 }

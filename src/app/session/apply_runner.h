@@ -16,6 +16,9 @@ struct ApplyJobInput {
     ConfigState* working = nullptr;
     ConfigState* stored = nullptr;
     const std::atomic<bool>* mouseOff = nullptr;
+    // Receives how saving the settings went (written on the write thread; read it once the
+    // runner has returned).
+    SaveStatus* save = nullptr;
 };
 
 // The worker's job: the apply routine the command-line tool uses, on the session's profile sets.

@@ -1,8 +1,6 @@
 #include "app/session/profile_manager.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include "app/session/app_log.h"
@@ -10,8 +8,10 @@
 #include "app/session/profile_names.h"
 #include "app/session/window_session.h"
 #include "storage/app_settings.h"
+#include "storage/file_checks.h"
 #include "storage/profile_files.h"
 #include "storage/profile_library.h"
+#include "storage/save_batch.h"
 #include "storage/settings_export.h"
 #include "storage/settings_file.h"
 
@@ -35,6 +35,13 @@ const char* const ProfileManager::kWrongMouse =
 const char* const ProfileManager::kBadName =
     QT_TRANSLATE_NOOP("mousecfg::ProfileManager",
                       "The name is not valid: it must not be empty, \".\" or \"..\", nor contain / or \\.");
+const char* const ProfileManager::kNotSaved = QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Saving failed:");
+const char* const ProfileManager::kOtherMouseConfig =
+    QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "This configuration file belongs to another mouse.");
+const char* const ProfileManager::kIncompleteConfig = QT_TRANSLATE_NOOP(
+    "mousecfg::ProfileManager", "This file does not hold a complete configuration, so nothing was loaded.");
+const char* const ProfileManager::kUnreadableConfig =
+    QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "This file cannot be read, so nothing was loaded.");
 
 namespace {
 
@@ -44,6 +51,12 @@ QString tr(const char* text) {
 
 const QString kProfileFilter = QStringLiteral("Profile File(*.prof)");
 const QString kConfigFilter = QStringLiteral("Config File(*.conf)");
+
+// A name typed without an extension gets the filter's, so the open dialog lists the file later.
+QString withSuffix(const QString& file, const QString& suffix) {
+    if (file.isEmpty() || !QFileInfo(file).suffix().isEmpty()) return file;
+    return file + QLatin1Char('.') + suffix;
+}
 
 }  // namespace
 
@@ -84,6 +97,11 @@ void ProfileManager::warn(const char* text) {
 bool ProfileManager::confirm(const char* text) {
     return dialogs_->confirm(tr(text));
 }
+bool ProfileManager::saved(const SaveStatus& status) {
+    if (status.ok()) return true;
+    dialogs_->warn(tr(kNotSaved) + QLatin1Char('\n') + status.message());
+    return false;
+}
 
 bool ProfileManager::libraryExists(const QString& name) const {
     const QString file = libraryFile(name);
@@ -99,12 +117,29 @@ bool ProfileManager::libraryUsable() const {
 void ProfileManager::loadFromLibrary(const QString& name) {
     const QString file = libraryFile(name);
     if (file.isEmpty()) return;
-    loadProfileFromPath(current(), file);
+    // A damaged or missing library file gives the product defaults, never an all-zero profile.
+    loadProfileFromPath(paths(), current(), file, name);
     current().ProfileName = name;
 }
 
-void ProfileManager::saveLibrary(const QStringList& list) const {
-    saveLibraryList(paths(), product(), list);
+bool ProfileManager::saveLibrary(const QStringList& list) {
+    return saved(saveLibraryList(paths(), product(), list));
+}
+
+void ProfileManager::addLibraryFile(SaveBatch& batch, const QString& name, const QString& source,
+                                    const MouseProfile& fallback) const {
+    // The source's bytes as they are; without a readable source, `fallback`.
+    QByteArray bytes;
+    if (!source.isEmpty() && readCheckedFile(paths().dataDir(), source, bytes) == FileIssue::None)
+        batch.replaceBytes(libraryFile(name), bytes);
+    else
+        addProfileFile(batch, libraryFile(name), fallback);
+}
+
+MouseProfile ProfileManager::productDefaults() const {
+    MouseProfile defaults;
+    resetProfileToDefaults(defaults, paths());
+    return defaults;
 }
 
 ProfileResult ProfileManager::chooseLibraryProfile(const QString& name) {
@@ -128,18 +163,14 @@ ProfileResult ProfileManager::add() {
     const QString name =
         profilenames::firstFreeProfileName([this](const QString& n) { return libraryExists(n); });
     if (name.isEmpty()) return ProfileResult::Refused;
-    const QString target = libraryFile(name);
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    const QString factory = libraryFile(QStringLiteral("DefaultProfile"));
-    if (!QFile::copy(factory, target)) {
-        // No factory file: the new profile starts from the product defaults all the same.
-        MouseProfile defaults;
-        resetProfileToDefaults(defaults, paths());
-        saveProfileToPath(defaults, target);
-    }
+    // The factory file's copy and the list entry land together; without a factory file the new
+    // profile starts from the product defaults all the same.
     QStringList list = library();
     list.append(name);
-    saveLibrary(list);
+    SaveBatch batch(paths());
+    addLibraryFile(batch, name, libraryFile(QStringLiteral("DefaultProfile")), productDefaults());
+    addLibraryList(batch, paths(), product(), list);
+    if (!saved(batch.commit())) return ProfileResult::Refused;
     session_.announceName(name);
     currentName() = name;
     session_.announceLibrary();
@@ -158,15 +189,15 @@ ProfileResult ProfileManager::copy() {
     const QString name =
         profilenames::copyName(source, [this](const QString& n) { return libraryExists(n); });
     if (name.isEmpty() || !Paths::isSafeFileName(name)) return ProfileResult::Refused;
-    const QString target = libraryFile(name);
-    QDir().mkpath(QFileInfo(target).absolutePath());
     // A slot whose profile never reached the library is copied from what it holds now.
-    if (!QFile::copy(libraryFile(source), target)) saveProfileToPath(current(), target);
     QStringList list = library();
     list.append(name);
+    SaveBatch batch(paths());
+    addLibraryFile(batch, name, libraryFile(source), current());
+    addLibraryList(batch, paths(), product(), list);
+    if (!saved(batch.commit())) return ProfileResult::Refused;
     currentName() = name;
     session_.announceName(name);
-    saveLibrary(list);
     session_.announceLibrary();
     return ProfileResult::Done;
 }
@@ -188,16 +219,27 @@ ProfileResult ProfileManager::remove(const QString& name) {
     const int index = static_cast<int>(list.indexOf(name));
     if (index < 0) return ProfileResult::Refused;  // not a library entry: nothing to delete
     if (!confirm(kConfirmDelete)) return ProfileResult::Cancelled;
-    const int r = profilenames::deleteReplacement(
-        list, index, [this](const QString& n) { return profilenames::isInUse(working_, n); });
-    if (r < 0) return ProfileResult::Refused;
-    const QString replacement = list.at(r);
+    auto inUse = [this](const QString& n) { return profilenames::isInUse(working_, n); };
+    const int r = profilenames::deleteReplacement(list, index, inUse);
+    QString replacement = r < 0 ? QString() : list.at(r);
     list.removeAt(index);
+    SaveBatch batch(paths());
+    if (replacement.isEmpty() || inUse(replacement)) {
+        // Every other entry belongs to another slot: two slots of one name would share one file
+        // and one's edits be lost, so the slot gets a new entry from the factory file.
+        replacement = profilenames::firstFreeProfileName(
+            [&](const QString& n) { return n == name || libraryExists(n) || list.contains(n) || inUse(n); });
+        if (replacement.isEmpty()) return ProfileResult::Refused;
+        list.append(replacement);
+        addLibraryFile(batch, replacement, libraryFile(QStringLiteral("DefaultProfile")), productDefaults());
+    }
+    addLibraryList(batch, paths(), product(), list);
+    if (!saved(batch.commit())) return ProfileResult::Refused;
+    // The entry is gone from the list; a file that cannot be removed (a link) only stays behind.
+    const SaveStatus removed = removeDataFile(paths(), libraryFile(name));
+    if (!removed.ok()) qCDebug(lcApp).noquote() << removed.message();
     session_.announceName(replacement);
     currentName() = replacement;
-    saveLibrary(list);
-    const QString file = libraryFile(name);
-    if (QFileInfo::exists(file)) QFile::remove(file);
     session_.announceLibrary();
     loadFromLibrary(replacement);
     session_.announceRecord();
@@ -216,7 +258,7 @@ ProfileResult ProfileManager::rename(const QString& newName) {
         session_.announceName(old);
         return ProfileResult::Refused;
     }
-    if (QFileInfo::exists(libraryFile(newName))) {
+    if (libraryExists(newName)) {
         warn(kExists);
         session_.announceName(old);
         return ProfileResult::Refused;
@@ -224,17 +266,32 @@ ProfileResult ProfileManager::rename(const QString& newName) {
     QStringList list = library();
     const int index = static_cast<int>(list.indexOf(old));
     if (index >= 0) list[index] = newName;
-    saveLibrary(list);
-    currentName() = newName;
-    current().ProfileName = newName;
-    QFile::rename(libraryFile(old), libraryFile(newName));
-    // The slot's current profile file follows its name, so the next start finds it.
+    // The files under the new name and the list land together; the old files go afterwards. The
+    // slot's current profile file follows its name, so the next start finds it.
+    const QString root = paths().dataDir();
     const QString oldCurrent = currentProfileFile(paths(), old);
     const QString newCurrent = currentProfileFile(paths(), newName);
-    if (QFileInfo::exists(oldCurrent) && !QFileInfo::exists(newCurrent))
-        QFile::rename(oldCurrent, newCurrent);
+    const bool moveCurrent = QFileInfo::exists(oldCurrent) && !QFileInfo::exists(newCurrent);
+    SaveBatch batch(paths());
+    QByteArray bytes;
+    if (readCheckedFile(root, libraryFile(old), bytes) == FileIssue::None)
+        batch.replaceBytes(libraryFile(newName), bytes);
+    if (moveCurrent && readCheckedFile(root, oldCurrent, bytes) == FileIssue::None)
+        batch.replaceBytes(newCurrent, bytes);
+    addLibraryList(batch, paths(), product(), list);
+    if (!saved(batch.commit())) {
+        session_.announceName(old);
+        return ProfileResult::Refused;
+    }
+    currentName() = newName;
+    current().ProfileName = newName;
     stored_.profileNames[static_cast<size_t>(currentProfileIndex(working_))] = newName;
-    saveProfileList(paths(), working_);
+    saved(saveProfileList(paths(), working_));
+    for (const QString& file : {libraryFile(old), moveCurrent ? oldCurrent : QString()}) {
+        if (file.isEmpty()) continue;
+        const SaveStatus removed = removeDataFile(paths(), file);
+        if (!removed.ok()) qCDebug(lcApp).noquote() << removed.message();
+    }
     session_.announceLibrary();
     return ProfileResult::Done;
 }
@@ -263,8 +320,10 @@ ProfileResult ProfileManager::resetAll() {
 }
 
 ProfileResult ProfileManager::exportProfile() {
-    const QString target = dialogs_->saveFileName(
-        tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Profile File")), kProfileFilter);
+    const QString target = withSuffix(
+        dialogs_->saveFileName(tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Profile File")),
+                               kProfileFilter),
+        QStringLiteral("prof"));
     if (target.isEmpty()) return ProfileResult::Cancelled;
     const QString name = currentName();
     const QString source = libraryFile(name);
@@ -273,11 +332,14 @@ ProfileResult ProfileManager::exportProfile() {
         return ProfileResult::Refused;
     }
     // A slot that has no library file yet exports what it holds.
-    if (!QFileInfo::exists(source)) {
-        QDir().mkpath(QFileInfo(source).absolutePath());
-        saveProfileToPath(current(), source);
+    if (!QFileInfo::exists(source) && !saved(saveProfileToPath(paths(), current(), source)))
+        return ProfileResult::Refused;
+    const LibraryResult r = exportLibraryProfile(paths(), product(), name, target);
+    if (r != LibraryResult::Ok) {
+        saved(SaveStatus::failure(SaveResult::Failed, target,
+                                  QStringLiteral("the profile could not be copied")));
+        return ProfileResult::Refused;
     }
-    exportLibraryProfile(paths(), product(), name, target);
     return ProfileResult::Done;
 }
 
@@ -313,7 +375,7 @@ ProfileResult ProfileManager::importProfile() {
     }
     QStringList list = library();
     list.append(imported);
-    saveLibrary(list);
+    if (!saveLibrary(list)) return ProfileResult::Refused;
     session_.announceLibrary();
     current() = loaded;
     current().ProfileName = imported;
@@ -325,11 +387,12 @@ ProfileResult ProfileManager::importProfile() {
 }
 
 ProfileResult ProfileManager::saveConfiguration() {
-    const QString file = dialogs_->saveFileName(
-        tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Config File")), kConfigFilter);
+    const QString file =
+        withSuffix(dialogs_->saveFileName(
+                       tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Config File")), kConfigFilter),
+                   QStringLiteral("conf"));
     if (file.isEmpty()) return ProfileResult::Cancelled;
-    exportSettingsFile(paths(), file, working_);
-    return ProfileResult::Done;
+    return saved(exportSettingsFile(paths(), file, working_)) ? ProfileResult::Done : ProfileResult::Refused;
 }
 
 ProfileResult ProfileManager::loadConfiguration() {
@@ -337,7 +400,22 @@ ProfileResult ProfileManager::loadConfiguration() {
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Load Config File")), kConfigFilter);
     if (file.isEmpty()) return ProfileResult::Cancelled;
     ConfigState loaded = stored_;
-    if (importSettingsFile(paths(), file, loaded) != ImportResult::Imported) return ProfileResult::Ignored;
+    QString detail;
+    switch (importSettingsFile(paths(), file, loaded, &detail)) {
+        case ImportResult::Imported:
+            break;
+        case ImportResult::WrongProduct:
+            warn(kOtherMouseConfig);
+            return ProfileResult::Refused;
+        case ImportResult::Incomplete:
+            qCDebug(lcApp).noquote() << file << detail;
+            warn(kIncompleteConfig);
+            return ProfileResult::Refused;
+        case ImportResult::Unreadable:
+            qCDebug(lcApp).noquote() << file << detail;
+            warn(kUnreadableConfig);
+            return ProfileResult::Refused;
+    }
     // The slot names a file carries name files later: one that could leave its folder refuses
     // the whole file. Files this program writes carry none; the slots then keep their names.
     for (int i = 0; i < kProfileCount; ++i) {

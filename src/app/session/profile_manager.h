@@ -5,18 +5,19 @@
 
 #include "storage/config_state.h"
 #include "storage/paths.h"
+#include "storage/save_status.h"
 
 namespace mousecfg {
 
 class ProfileDialogs;
+class SaveBatch;
 class WindowSession;
 
 // Outcome of one operation of the profile bar.
 enum class ProfileResult {
     Done = 0,
     Cancelled,  // a question answered "no", or no file chosen
-    Refused,    // refused with a message; nothing changed
-    Ignored,    // a configuration of another product: nothing changed, nothing shown
+    Refused,    // refused with a message (or a save failed, said in a message); nothing changed
 };
 
 // The profile bar's operations: the five slots of the session's working set, the product's
@@ -63,6 +64,10 @@ public:
     static const char* const kConfirmResetAll;
     static const char* const kWrongMouse;
     static const char* const kBadName;
+    static const char* const kNotSaved;
+    static const char* const kOtherMouseConfig;
+    static const char* const kIncompleteConfig;
+    static const char* const kUnreadableConfig;
 
 private:
     MouseProfile& current();
@@ -73,7 +78,14 @@ private:
     bool libraryExists(const QString& name) const;
     bool libraryUsable() const;
     void loadFromLibrary(const QString& name);
-    void saveLibrary(const QStringList& list) const;
+    // A failed save is said in a message; false then.
+    bool saved(const SaveStatus& status);
+    bool saveLibrary(const QStringList& list);
+    // The library file of `name` in `batch`: a copy of `source`, or `fallback` when it cannot be
+    // read.
+    void addLibraryFile(SaveBatch& batch, const QString& name, const QString& source,
+                        const MouseProfile& fallback) const;
+    MouseProfile productDefaults() const;
 
     WindowSession& session_;
     ConfigState& working_;

@@ -4,6 +4,7 @@
 
 #include "app/session/app_log.h"
 #include "app/session/apply_runner.h"
+#include "app/session/profile_dialogs.h"
 #include "app/session/scheduler.h"
 #include "device/device_link.h"
 #include "device/dpi_scale.h"
@@ -13,6 +14,7 @@
 #include "device/status_reporter.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_settings.h"
+#include "storage/folder_problems.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
 
@@ -23,8 +25,10 @@ WindowSession::WindowSession(AppServices& services, QObject* parent)
       services_(services),
       monitor_(*services.link, *services.pacer, services_.paths, *this),
       ownRunner_(std::make_unique<ThreadApplyRunner>()),
-      runner_(ownRunner_.get()) {
+      runner_(ownRunner_.get()),
+      changeWatch_(services_.paths) {
     qRegisterMetaType<BatteryState>();
+    connect(&changeWatch_, &ChangeWatch::folderChanged, this, &WindowSession::checkForeignChanges);
 }
 
 WindowSession::~WindowSession() {
@@ -47,16 +51,16 @@ void WindowSession::start() {
     services_.link->OpenDevice(appsettings::loadCurrentProductName(paths()));
     startStatusThread();
 
-    loadConfigState(paths(), stored_);
-    working_ = stored_;
-    if (services_.pointerSpeed) {
-        if (const std::optional<int> speed = services_.pointerSpeed->read())
-            currentRecord().mousespeed = static_cast<uint8_t>(*speed);
-    }
-    Q_EMIT libraryChanged();
-    Q_EMIT currentSlotChanged(currentSlot());
-    Q_EMIT recordChanged();
+    QStringList problems;
+    for (const FolderProblem& p : findFolderProblems(paths())) problems << p.message();
+    if (!problems.isEmpty())
+        folderProblems_ = tr("These files of the data folder cannot be used: their settings read as "
+                             "defaults, and saving over them fails.") +
+                          QLatin1Char('\n') + problems.join(QLatin1Char('\n'));
+    loadSets();
+    announceSets();
     writeDefaultProfileFile(paths());
+    changeWatch_.start();
 
     // The gauge's start values need the connection state (100 with a cable); the second pass
     // hides the charging icon the start values may have shown.
@@ -68,6 +72,36 @@ void WindowSession::start() {
 
 QString WindowSession::currentSlotName() const {
     return working_.profileNames[static_cast<size_t>(currentSlot())];
+}
+
+void WindowSession::loadSets() {
+    loadConfigState(paths(), stored_);
+    working_ = stored_;
+    hostSpeedAtLoad_.reset();
+    if (services_.pointerSpeed) {
+        if (const std::optional<int> speed = services_.pointerSpeed->read()) {
+            currentRecord().mousespeed = static_cast<uint8_t>(*speed);
+            hostSpeedAtLoad_ = std::make_pair(currentSlot(), currentRecord().mousespeed);
+        }
+    }
+    changeWatch_.acknowledge();
+}
+
+void WindowSession::announceSets() {
+    Q_EMIT libraryChanged();
+    Q_EMIT currentSlotChanged(currentSlot());
+    Q_EMIT recordChanged();
+}
+
+bool WindowSession::hasUnappliedEdits() const {
+    if (hostSpeedAtLoad_) {
+        ConfigState w = working_;
+        MouseProfile& p = w.profiles[static_cast<size_t>(hostSpeedAtLoad_->first)];
+        if (p.mousespeed == hostSpeedAtLoad_->second)
+            p.mousespeed = stored_.profiles[static_cast<size_t>(hostSpeedAtLoad_->first)].mousespeed;
+        return !(w == stored_);
+    }
+    return !(working_ == stored_);
 }
 
 // --- The status thread's reports
@@ -120,7 +154,7 @@ void WindowSession::onWriteStatus(quint8 status) {
 
 void WindowSession::reportProfile(quint8 profile) {
     if (profile >= kProfileCount) return;  // a damaged report names no slot
-    chooseSlot(profile, false);
+    enterSlot(profile, true);
     showOnScreen(tr("Profile") + QStringLiteral(" %1").arg(profile + 1));
 }
 
@@ -131,9 +165,13 @@ void WindowSession::reportStage(quint8 stage) {
     stored_.profiles[slot].dpi = stage;
     saveDpiIndex(paths(), working_.profileNames[slot], stage);
     Q_EMIT stageReported(stage);
+    // The DPI page edits x and y (the linked code is not kept up to date).
     const DpiStage& s = currentRecord().dpiStages[stage];
-    const int dpi = dpiscale::dpiOfLevel(s.xy, appsettings::loadSensorId(paths()));
-    showOnScreen(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(dpi));
+    const int sensor = appsettings::loadSensorId(paths());
+    const int x = dpiscale::dpiOfLevel(s.x, sensor);
+    const int y = dpiscale::dpiOfLevel(s.y, sensor);
+    const QString value = x == y ? QString::number(x) : QStringLiteral("%1x%2").arg(x).arg(y);
+    showOnScreen(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(value));
 }
 
 void WindowSession::reportRate(quint8 rate) {
@@ -149,15 +187,26 @@ void WindowSession::showOnScreen(const QString& text) {
     Q_EMIT osdText(text);
 }
 
-void WindowSession::chooseSlot(int slot, bool tellMouse) {
+void WindowSession::chooseSlot(int slot) {
     if (slot < 0 || slot >= kProfileCount) return;
+    enterSlot(slot, false);
+}
+
+void WindowSession::enterSlot(int slot, bool reported) {
+    // The pages' copies of the slot being left go back into its record first.
+    Q_EMIT pageCopiesWanted();
     working_.ProfileID = static_cast<uint8_t>(slot);
-    stored_.ProfileID = static_cast<uint8_t>(slot);
+    // What the mouse reported it holds already; a slot chosen here reaches its settings section
+    // with the next Apply (the change mask sees the working set differ).
+    if (reported) stored_.ProfileID = static_cast<uint8_t>(slot);
     Q_EMIT currentSlotChanged(slot);
     Q_EMIT recordChanged();
     appsettings::saveProfileId(paths(), slot);
     Q_EMIT libraryChanged();
-    if (tellMouse && services_.writer) services_.writer->SelectProfile(slot);
+    if (!reported && services_.writer) {
+        const TxResult r = services_.writer->SwitchProfile(slot);
+        if (r != TxOk) qCDebug(lcApp) << "profile switch to" << slot << "failed:" << r;
+    }
     if (services_.pointerSpeed) services_.pointerSpeed->apply(currentRecord().mousespeed);
 }
 
@@ -198,6 +247,8 @@ void WindowSession::startStatusThread() {
 
 void WindowSession::reloadAfterDeviceChange() {
     reloadStoredSettings(paths(), stored_, working_);
+    hostSpeedAtLoad_.reset();
+    changeWatch_.acknowledge();
     Q_EMIT setReloaded();
 }
 
@@ -216,6 +267,7 @@ void WindowSession::warningDue() {
         return;
     }
     Q_EMIT showRequested();
+    if (!folderProblems_.isEmpty()) Q_EMIT warning(std::exchange(folderProblems_, QString()));
 }
 
 void WindowSession::warnCloseDue() {
@@ -229,9 +281,12 @@ void WindowSession::warnCloseDue() {
 // --- The write flow
 
 quint8 WindowSession::runWriteFlow(bool writeAll) {
+    // Files another program saved are never saved over unseen; loading them ends the flow.
+    if (changeWatch_.foreignChange() && takeForeignChange()) return TxOk;
     // The writer encodes for the product that is current now (the mouse may have changed).
     if (services_.writer) services_.writer->setProduct(loadWriteProduct(paths()));
-    const ApplyJobInput input{paths(), services_.writer, &working_, &stored_, &mouseOff_};
+    lastSave_ = SaveStatus();
+    const ApplyJobInput input{paths(), services_.writer, &working_, &stored_, &mouseOff_, &lastSave_};
     writing_ = true;
     const quint8 result = (runner_ ? runner_ : ownRunner_.get())->run(makeApplyJob(input), writeAll);
     writing_ = false;
@@ -243,11 +298,46 @@ quint8 WindowSession::runWriteFlow(bool writeAll) {
     if (const std::optional<quint8> w = std::exchange(pendingWriteStatus_, std::nullopt)) onWriteStatus(*w);
     if (const std::optional<std::array<quint8, 4>> s = std::exchange(pendingStatus_, std::nullopt))
         onStatusReport((*s)[0], (*s)[1], (*s)[2], (*s)[3]);
+    if (result == TxOk && services_.pointerSpeed) services_.pointerSpeed->apply(currentRecord().mousespeed);
     if (result == kApplyMouseOff)
         Q_EMIT applyMessage(tr("Mouse is sleeping or not connected."));
+    else if (result == kApplySaveFailed)
+        Q_EMIT applyMessage(tr("The settings could not be saved, so nothing was sent to the mouse. "
+                               "Your changes are kept.") +
+                            QLatin1Char('\n') + lastSave_.message());
     else if (result != TxOk)
         Q_EMIT applyMessage(tr("Send data failed, please try again."));
+    if (foreignPending_) checkForeignChanges();
     return result;
+}
+
+// --- Files saved by another program
+
+void WindowSession::checkForeignChanges() {
+    if (writing_) {
+        foreignPending_ = true;
+        return;
+    }
+    foreignPending_ = false;
+    if (changeWatch_.foreignChange()) takeForeignChange();
+}
+
+bool WindowSession::takeForeignChange() {
+    Q_EMIT pageCopiesWanted();
+    if (hasUnappliedEdits()) {
+        const bool load =
+            dialogs_ && dialogs_->confirm(tr("Another program has changed the saved settings. Load them "
+                                             "and drop the changes not yet applied here?"));
+        if (!load) {
+            // Ours stay, and the next Apply saves them over the other program's.
+            changeWatch_.acknowledge();
+            return false;
+        }
+    }
+    qCDebug(lcApp) << "loading the settings another program saved";
+    loadSets();
+    announceSets();
+    return true;
 }
 
 }  // namespace mousecfg

@@ -8,12 +8,15 @@
 #include <optional>
 
 #include "app/session/app_services.h"
+#include "app/session/change_watch.h"
 #include "app/session/connection_monitor.h"
 #include "storage/config_state.h"
+#include "storage/save_status.h"
 
 namespace mousecfg {
 
 class ApplyRunner;
+class ProfileDialogs;
 
 // What the battery gauge shows after a battery report.
 struct BatteryState {
@@ -31,6 +34,10 @@ struct BatteryState {
 // Threads: it lives on the GUI thread. During a write the write thread owns both profile sets and
 // the settings files; reports and device changes that arrive meanwhile wait until the write is
 // over.
+//
+// Slots: the working set holds the edits of all five slots until Apply writes each to its own
+// bank. Before another slot becomes current (chosen on the selector or on the mouse) the pages
+// hand their copies back (pageCopiesWanted), so the edits of the slot being left stay with it.
 class WindowSession : public QObject, private ConnectionHost {
     Q_OBJECT
 public:
@@ -44,7 +51,8 @@ public:
     // lists, opens the current product, starts the status thread (the only start at start-up),
     // loads both profile sets (the host's pointer speed into the current record) and rewrites the
     // factory profile file. Then the gauge's start values (level 10, or 100 with a cable) until
-    // the first report, and, 200 ms later, showRequested().
+    // the first report, and, 200 ms later, showRequested() and the files of the data folder that
+    // cannot be used (warning()).
     void start();
 
     const Paths& paths() const { return services_.paths; }
@@ -63,18 +71,32 @@ public:
     void setWarningShown(bool shown) { warningShown_ = shown; }
     bool writing() const { return writing_; }
 
-    // Makes `slot` the active slot of both sets (the mouse already holds a slot it reported),
-    // records it in the settings, tells the mouse when asked and applies the slot's pointer speed
-    // to the host.
-    void chooseSlot(int slot, bool tellMouse);
+    // The slot chosen on the selector: the working set's active slot (the next Apply stores it in
+    // the mouse's settings section; the stored set still says what the mouse keeps), recorded in
+    // the settings, the mouse switched at once (select, reload, all sections reloaded) and the
+    // slot's pointer speed applied to the host.
+    void chooseSlot(int slot);
     // The user picked another mouse on the selector.
     void switchToMouse(const QString& name);
 
     // Who runs the write thread (not owned; null: a plain thread and a local event loop).
     void setApplyRunner(ApplyRunner* runner) { runner_ = runner; }
+    // Who is asked before edits not yet applied are dropped (not owned; null: nobody, the edits
+    // are kept).
+    void setDialogs(ProfileDialogs* dialogs) { dialogs_ = dialogs; }
     // The write flow: save, compare, write what changed on the write thread, then what arrived
-    // meanwhile; a failure is announced through applyMessage(). Returns the result code.
+    // meanwhile; a failure is announced through applyMessage(), success applies the current
+    // slot's pointer speed to the host. Files another program saved since they were loaded are
+    // not saved over unseen: the flow reloads them first, or asks when there are edits not yet
+    // applied (loading them ends the flow). Returns the result code.
     quint8 runWriteFlow(bool writeAll);
+
+    // Another program saved the data folder: its files are loaded, or, with edits not yet
+    // applied, the user is asked first. Runs when the watched folder changes (after a write when
+    // it changes during one).
+    void checkForeignChanges();
+    // Edits not yet applied (the host's pointer speed put into the record at load is none).
+    bool hasUnappliedEdits() const;
 
     // The status thread's reports and the hot-plug service's events (connected in start()).
     void onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte);
@@ -94,6 +116,9 @@ public:
     void announceSetReloaded() { Q_EMIT setReloaded(); }
 
 Q_SIGNALS:
+    // The pages' own copies are wanted back in the working set now (another slot is about to
+    // become current, or the sets are compared).
+    void pageCopiesWanted();
     // The current record changed: every page shows it again.
     void recordChanged();
     // Another slot is active: its number on the selector, its name in the name field.
@@ -117,6 +142,8 @@ Q_SIGNALS:
     void showRequested();
     // A write failed or was not possible: a question box with this text.
     void applyMessage(const QString& text);
+    // Something the user should know that needs no answer: a one-button box with this text.
+    void warning(const QString& text);
 
 private:
     void showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool store);
@@ -131,6 +158,13 @@ private:
     void setDeviceReady(bool ready) override { deviceReady_ = ready; }
 
     void reportProfile(quint8 profile);
+    // Makes `slot` current in the working set (and the stored set when the mouse reported it).
+    void enterSlot(int slot, bool reported);
+    // Both sets from the files, the host's pointer speed in the current record.
+    void loadSets();
+    void announceSets();
+    // True when the files were loaded, false when the user keeps the edits.
+    bool takeForeignChange();
     void reportStage(quint8 stage);
     void reportRate(quint8 rate);
     void showOnScreen(const QString& text);
@@ -141,6 +175,13 @@ private:
     ConfigState stored_;
     std::unique_ptr<ApplyRunner> ownRunner_;
     ApplyRunner* runner_ = nullptr;
+    ProfileDialogs* dialogs_ = nullptr;
+    ChangeWatch changeWatch_;
+    bool foreignPending_ = false;
+    // The host's pointer speed as put into a slot's record at load.
+    std::optional<std::pair<int, uint8_t>> hostSpeedAtLoad_;
+    QString folderProblems_;  // shown once, after the window
+    SaveStatus lastSave_;     // how the last write flow's save went (written on the write thread)
 
     int connectionState_ = NoConnection;
     bool deviceReady_ = false;

@@ -187,6 +187,10 @@ void MousecfgWidget::connectSession() {
     connect(s, &WindowSession::showRequested, this, &MousecfgWidget::showWindowOrWarn);
     connect(s, &WindowSession::applyMessage, this,
             [this](const QString& text) { messageBox(TarnMessageBox::Question, text); });
+    connect(s, &WindowSession::warning, this,
+            [this](const QString& text) { messageBox(TarnMessageBox::Refusal, text); });
+    // Before another slot becomes current, or the sets are compared, the pages' copies go back.
+    connect(s, &WindowSession::pageCopiesWanted, this, &MousecfgWidget::takeBackPageValues);
 }
 
 void MousecfgWidget::layoutControls() {

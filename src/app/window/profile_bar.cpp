@@ -6,6 +6,7 @@
 
 #include "app/session/window_session.h"
 #include "app/tabs/tab.h"
+#include "storage/app_settings.h"
 #include "widgets/tarn_menu.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/ui_context.h"
@@ -33,11 +34,12 @@ ProfileBar::ProfileBar(WindowSession& session, QWidget* window)
     load_ = makeButton(captionButtonImages(), "loadButton");
     save_ = makeButton(captionButtonImages(), "saveButton");
 
+    session.setDialogs(&widgetDialogs_);
     slotSelector_ = makeButton({QStringLiteral("profilesel.png")}, "profileSelector");
     slotMenu_ = new TarnMenu(window);
     for (int i = 0; i < kProfileCount; ++i) {
         QAction* a = slotMenu_->addAction(QString());
-        connect(a, &QAction::triggered, this, [this, i] { session_.chooseSlot(i, true); });
+        connect(a, &QAction::triggered, this, [this, i] { session_.chooseSlot(i); });
     }
     slotSelector_->setMenu(slotMenu_);
 
@@ -56,6 +58,9 @@ ProfileBar::ProfileBar(WindowSession& session, QWidget* window)
     connect(&session, &WindowSession::currentSlotChanged, this, &ProfileBar::showSlot);
     connect(&session, &WindowSession::nameShown, nameEdit_, &QLineEdit::setText);
     connect(&session, &WindowSession::libraryChanged, this, &ProfileBar::rebuildLibraryMenu);
+    // Every operation ends with the record shown again: the slot's name on the selector too.
+    connect(&session, &WindowSession::recordChanged, this, &ProfileBar::showSlotCaption);
+    connect(&session, &WindowSession::nameShown, this, &ProfileBar::showSlotCaption);
     connect(&session, &WindowSession::setReloaded, this, [this] {
         showSlot(session_.currentSlot());
         rebuildLibraryMenu();
@@ -71,6 +76,7 @@ TarnPushButton* ProfileBar::makeButton(const QStringList& images, const char* ob
 
 void ProfileBar::setDialogs(ProfileDialogs* dialogs) {
     profiles_.setDialogs(dialogs ? *dialogs : widgetDialogs_);
+    session_.setDialogs(dialogs ? dialogs : &widgetDialogs_);
 }
 
 void ProfileBar::onClicked() {
@@ -99,26 +105,44 @@ void ProfileBar::onClicked() {
 
 void ProfileBar::layout() {
     const UiContext& ui = UiContext::current();
+    shown_ = appsettings::loadShowProfileBar(session_.paths());
     resetAll_->setGeometry(ui.scaledRect(308, 588, 128, 30));
     load_->setGeometry(ui.scaledRect(439, 588, 76, 30));
     save_->setGeometry(ui.scaledRect(518, 588, 76, 30));
-    // The rest of the bar has places but no size in this layout.
-    const std::array<TarnPushButton*, 6> row{add_, delete_, importProfile_, exportProfile_, copy_, reset_};
-    for (size_t i = 0; i < row.size(); ++i)
-        row[i]->setGeometry(ui.scaledRect(69 + 24 * static_cast<int>(i), 504, 0, 0));
-    nameLabel_->setGeometry(ui.scaledRect(69, 458, 0, 0));
-    nameEdit_->setGeometry(ui.scaledRect(68, 479, 0, 0));
-    storedProfile_->setGeometry(ui.scaledRect(202, 479, 0, 0));
-    slotSelector_->setGeometry(ui.scaledRect(0, 0, 0, 0));
+    const std::array<TarnPushButton*, 6> row{add_, copy_, delete_, reset_, exportProfile_, importProfile_};
+    if (shown_) {
+        // The left panel under the four tab buttons: the slot, its name, the library and the
+        // operations on it.
+        slotSelector_->setGeometry(ui.scaledRect(69, 246, 154, 29));
+        nameLabel_->setGeometry(ui.scaledRect(69, 286, 154, 18));
+        nameEdit_->setGeometry(ui.scaledRect(69, 306, 126, 26));
+        storedProfile_->setGeometry(ui.scaledRect(199, 306, 24, 26));
+        for (size_t i = 0; i < row.size(); ++i)
+            row[i]->setGeometry(ui.scaledRect(69 + 26 * static_cast<int>(i), 342, 24, 24));
+    } else {
+        // The original look: the rest of the bar has places but no size.
+        const std::array<TarnPushButton*, 6> original{add_,           delete_, importProfile_,
+                                                      exportProfile_, copy_,   reset_};
+        for (size_t i = 0; i < original.size(); ++i)
+            original[i]->setGeometry(ui.scaledRect(69 + 24 * static_cast<int>(i), 504, 0, 0));
+        nameLabel_->setGeometry(ui.scaledRect(69, 458, 0, 0));
+        nameEdit_->setGeometry(ui.scaledRect(68, 479, 0, 0));
+        storedProfile_->setGeometry(ui.scaledRect(202, 479, 0, 0));
+        slotSelector_->setGeometry(ui.scaledRect(0, 0, 0, 0));
+    }
+    // A control without size takes no focus, no keys and no clicks.
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{slotSelector_, nameLabel_, nameEdit_, storedProfile_, add_, copy_,
+                                         delete_, reset_, exportProfile_, importProfile_})
+        w->setVisible(shown_);
+    nameEdit_->setFocusPolicy(shown_ ? Qt::StrongFocus : Qt::NoFocus);
     nameLabel_->setFont(ui.font());
     nameEdit_->setFont(ui.font());
+    showSlotCaption();
 }
 
 void ProfileBar::retranslate() {
-    slotSelector_->setText(tr("Profile") + QStringLiteral(" %1").arg(session_.currentSlot() + 1));
-    const QList<QAction*> slotActions = slotMenu_->actions();
-    for (int i = 0; i < slotActions.size(); ++i)
-        slotActions[i]->setText(tr("Profile") + QStringLiteral(" %1").arg(i + 1));
+    showSlotCaption();
     nameEdit_->setToolTip(tr("Press Enter To Apply"));
     nameLabel_->setText(tr("NAME"));
     reset_->setText(tr("RESET"));
@@ -126,8 +150,16 @@ void ProfileBar::retranslate() {
     delete_->setText(tr("DELETE"));
     copy_->setText(tr("COPY"));
     resetAll_->setText(tr("Reset All"));
-    load_->setText(tr("LOAD1"));
+    load_->setText(tr("LOAD"));
     save_->setText(tr("SAVE"));
+    add_->setToolTip(tr("Add a profile"));
+    copy_->setToolTip(tr("Copy this profile"));
+    delete_->setToolTip(tr("Delete this profile"));
+    reset_->setToolTip(tr("Reset this profile"));
+    exportProfile_->setToolTip(tr("Export this profile to a file"));
+    importProfile_->setToolTip(tr("Import a profile from a file"));
+    storedProfile_->setToolTip(tr("Stored profiles"));
+    slotSelector_->setToolTip(tr("The profile the mouse uses"));
     slotMenu_->applyFont();
     storedMenu_->applyFont();
 }
@@ -139,9 +171,26 @@ void ProfileBar::setControlsEnabled(bool enabled) {
     nameEdit_->setEnabled(enabled);
 }
 
-void ProfileBar::showSlot(int slot) {
-    slotSelector_->setText(tr("Profile") + QStringLiteral(" %1").arg(slot + 1));
+void ProfileBar::showSlot(int) {
     nameEdit_->setText(session_.currentSlotName());
+    showSlotCaption();
+}
+
+QString ProfileBar::slotCaption(int slot) const {
+    const QString name = session_.working().profileNames[static_cast<size_t>(slot)];
+    return tr("Profile %1: %2").arg(slot + 1).arg(name);
+}
+
+void ProfileBar::showSlotCaption() {
+    // The original look shows the number only (the selector has no size there).
+    const int slot = session_.currentSlot();
+    slotSelector_->setText(shown_ ? slotCaption(slot) : tr("Profile") + QStringLiteral(" %1").arg(slot + 1));
+    const QList<QAction*> slotActions = slotMenu_->actions();
+    for (int i = 0; i < slotActions.size(); ++i) {
+        slotActions[i]->setText(slotCaption(i));
+        slotActions[i]->setCheckable(true);
+        slotActions[i]->setChecked(i == slot);
+    }
 }
 
 void ProfileBar::rebuildLibraryMenu() {
@@ -152,6 +201,7 @@ void ProfileBar::rebuildLibraryMenu() {
         connect(a, &QAction::triggered, this, [this, name] { profiles_.chooseLibraryProfile(name); });
     }
     storedMenu_->setFixedWidth(UiContext::current().scaled(152));
+    showSlotCaption();  // a rename shows in the selector
 }
 
 }  // namespace mousecfg

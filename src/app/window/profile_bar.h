@@ -15,9 +15,10 @@ class TarnMenu;
 class TarnPushButton;
 class WindowSession;
 
-// The profile bar: the slot selector, the name field, the stored-profile menu, add, delete,
-// import, export, copy, reset, "Reset All", "LOAD1" and "SAVE" (most of them laid out with no
-// size). Its buttons run the ProfileManager's operations; the session's signals keep the
+// The profile bar: the slot selector, the name field, the stored-profile menu, add, copy,
+// delete, reset, export, import (laid out in the left panel under the tab buttons, or, with
+// "Config/ShowProfileBar" 0, hidden with no size as in the original look), "Reset All", "LOAD"
+// and "SAVE". Its buttons run the ProfileManager's operations; the session's signals keep the
 // captions, the name field and the menu in step.
 class ProfileBar : public QObject {
     Q_OBJECT
@@ -42,6 +43,9 @@ private:
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void onClicked();
     void showSlot(int slot);
+    // "Profile N: name" on the selector and its menu, the current slot checked.
+    void showSlotCaption();
+    QString slotCaption(int slot) const;
     void rebuildLibraryMenu();
 
     WindowSession& session_;
@@ -63,6 +67,7 @@ private:
     QLineEdit* nameEdit_;
     TarnPushButton* storedProfile_;
     TarnMenu* storedMenu_;
+    bool shown_ = true;  // "Config/ShowProfileBar"
 };
 
 }  // namespace mousecfg
