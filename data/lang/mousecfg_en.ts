@@ -239,6 +239,10 @@
 <context>
     <name>mousecfg::MousecfgWidget</name>
     <message>
+        <source>The %1 translation cannot be loaded.</source>
+        <translation>The %1 translation cannot be loaded.</translation>
+    </message>
+    <message>
         <source>Version</source>
         <translation>Version</translation>
     </message>

@@ -239,6 +239,10 @@
 <context>
     <name>mousecfg::MousecfgWidget</name>
     <message>
+        <source>The %1 translation cannot be loaded.</source>
+        <translation>无法加载“%1”翻译。</translation>
+    </message>
+    <message>
         <source>Version</source>
         <translation>版本</translation>
     </message>

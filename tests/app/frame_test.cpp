@@ -219,9 +219,20 @@ TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {
               QCoreApplication::translate("mousecfg::ProfileBar", "Reset All"));
     EXPECT_NE(rig.find<TarnPushButton>("resetAllButton")->text(), QStringLiteral("Reset All"));
 
-    // Chinese has no translation file here: the German texts, font and choice stay.
+    // Chinese has no translation file here: the German texts, font and choice stay, and a box
+    // says why nothing changed.
     const QString fontBefore = UiContext::current().fontFamily;
-    test::chooseLanguage(rig, 1);
+    QStringList boxes;
+    {
+        auto watch = test::onModal<TarnMessageBox>([&boxes](TarnMessageBox* box) {
+            boxes << box->textLabel()->text();
+            QTest::mouseClick(box->confirmButton(), Qt::LeftButton);
+        });
+        test::chooseLanguage(rig, 1);
+    }
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.front().contains(languages::loadLanguageTable(rig.paths).names[1]))
+        << boxes.front().toStdString();
     EXPECT_EQ(language->text(), QStringLiteral("Deutsch"));
     EXPECT_EQ(languages::loadLanguageId(rig.paths), 2);
     EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), applyDe);

@@ -12,7 +12,10 @@ LanguageMenu::LanguageMenu(LanguageSwitcher& languages, TarnPushButton* button)
     : QObject(button), languages_(languages), button_(button), menu_(new TarnMenu(button->parentWidget())) {
     for (int i = 0; i < languages.table().usableCount(); ++i) {
         QAction* a = menu_->addAction(languages.table().names[static_cast<size_t>(i)]);
-        connect(a, &QAction::triggered, this, [this, i] { languages_.switchTo(i); });
+        connect(a, &QAction::triggered, this, [this, i] {
+            if (!languages_.switchTo(i))
+                Q_EMIT switchFailed(languages_.table().names[static_cast<size_t>(i)]);
+        });
     }
     button_->setMenu(menu_);
     if (!languages.hasChoice()) button_->hide();

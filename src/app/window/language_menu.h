@@ -9,7 +9,8 @@ class TarnMenu;
 class TarnPushButton;
 
 // The language button and its drop-down of the installation's languages (hidden below two). The
-// button names the language whose translation is installed.
+// button names the language whose translation is installed; a choice whose translation does not
+// load leaves the button as it was and is reported through switchFailed().
 class LanguageMenu : public QObject {
     Q_OBJECT
 public:
@@ -17,6 +18,10 @@ public:
 
     void showCurrent();
     void applyFont();
+
+Q_SIGNALS:
+    // The chosen language's translation did not load: the language in use stays.
+    void switchFailed(const QString& languageName);
 
 private:
     LanguageSwitcher& languages_;

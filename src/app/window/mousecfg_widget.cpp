@@ -169,6 +169,9 @@ void MousecfgWidget::createControls() {
         layoutControls();
         retranslate();
     });
+    connect(languageMenu_, &LanguageMenu::switchFailed, this, [this](const QString& name) {
+        messageBox(TarnMessageBox::Refusal, tr("The %1 translation cannot be loaded.").arg(name));
+    });
 
     gauge_ = new BatteryGauge(paths, this);
     versionLabel_ = new QLabel(this);
