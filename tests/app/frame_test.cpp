@@ -14,6 +14,7 @@
 #include "app/tabs/tab_list.h"
 #include "folder_snapshot.h"
 #include "storage/languages.h"
+#include "widgets/fit_text.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/ui_context.h"
 #include "window_rig.h"
@@ -244,6 +245,49 @@ TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {
     // Switching languages never restarts the status thread.
     ASSERT_TRUE(rig.linkPacer.step());
     EXPECT_EQ(rig.statusRequests(), 1);
+}
+
+TEST(Frame, TheLogoShrinksToFitItsLabelButNeverBelowTheFloor) {
+    enum class Fit { Full, Shrunk, Floor };
+    const struct {
+        QString model;
+        Fit fit;
+    } cases[] = {
+        {QStringLiteral("X1"), Fit::Full},
+        {QStringLiteral("WIRELESS GAMING MOUSE ULTRA"), Fit::Shrunk},
+        {QString(400, QLatin1Char('W')), Fit::Floor},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model.left(30).toStdString());
+        WindowRig rig;
+        rig.setConfig(QStringLiteral("Config/Model"), c.model);
+        rig.create();
+        auto* logo = rig.find<QLabel>("logoLabel");
+        ASSERT_EQ(logo->text(), c.model);
+        const int size = logo->font().pixelSize();
+        const int full = UiContext::current().scaled(22);
+        const auto width = [&c](int pixels) {
+            QFont f = UiContext::current().font();
+            f.setBold(true);
+            f.setPixelSize(pixels);
+            return QFontMetrics(f).horizontalAdvance(c.model);
+        };
+        switch (c.fit) {
+            case Fit::Full:
+                EXPECT_EQ(size, full);
+                break;
+            case Fit::Shrunk:
+                // The largest size that fits.
+                EXPECT_LT(size, full);
+                EXPECT_GT(size, kMinFitPixelSize);
+                EXPECT_LE(width(size), logo->width());
+                EXPECT_GT(width(size + 1), logo->width());
+                break;
+            case Fit::Floor:
+                EXPECT_EQ(size, kMinFitPixelSize);
+                break;
+        }
+    }
 }
 
 }  // namespace

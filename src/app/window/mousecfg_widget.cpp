@@ -26,6 +26,7 @@
 #include "platform/focus_key_capture.h"
 #include "storage/app_settings.h"
 #include "storage/product_descriptor.h"
+#include "widgets/fit_text.h"
 #include "widgets/tarn_message_box.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/ui_context.h"
@@ -34,12 +35,10 @@ namespace mousecfg {
 
 namespace {
 
-// Shrinks the label's font until its text fits its width.
-void fitText(QLabel* label) {
-    QFont f = label->font();
-    while (f.pixelSize() > 6 && QFontMetrics(f).horizontalAdvance(label->text()) > label->width())
-        f.setPixelSize(f.pixelSize() - 1);
-    label->setFont(f);
+// The label in `base`, shrunk as far as its text needs to fit its width. Always from the base
+// font: a caption that needed a small size does not leave the next, shorter one small.
+void fitText(QLabel* label, const QFont& base) {
+    label->setFont(fitFontToWidth(base, label->text(), label->width()));
 }
 
 }  // namespace
@@ -217,23 +216,24 @@ void MousecfgWidget::layoutControls() {
     profileBar_->layout();
     gauge_->layout();
     pictures_->layout();
+    fitLabels();
+}
 
-    versionLabel_->setFont(ui.font());
+void MousecfgWidget::fitLabels() {
+    const UiContext& ui = UiContext::current();
     QFont logoFont = ui.font();
     logoFont.setBold(true);
     logoFont.setPixelSize(ui.scaled(22));
-    logo_->setFont(logoFont);
-    fitText(logo_);
-    fitText(versionLabel_);
+    fitText(logo_, logoFont);
+    fitText(versionLabel_, ui.font());
 }
 
 void MousecfgWidget::retranslate() {
     const Paths& paths = services_.paths;
     versionLabel_->setText(tr("Version") + QLatin1Char(' ') + loadVersion(paths));
-    fitText(versionLabel_);
     const QString model = appsettings::loadModel(paths);
     logo_->setText(model.isEmpty() ? appsettings::loadCurrentProductName(paths) : model);
-    fitText(logo_);
+    fitLabels();
     for (size_t i = 0; i < tabs_.size(); ++i) tabButtons_[i]->setText(tabs_[i]->caption());
     ok_->setText(tr("OK"));
     cancel_->setText(tr("Cancel"));

@@ -68,6 +68,7 @@ private:
     void connectSession();
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
+    void fitLabels();
     void retranslate();
     void loadBackground();
     void setScaleLevel(int level);
