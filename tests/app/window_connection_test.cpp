@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QMenu>
+#include <QSettings>
 
 #include "app/tabs/tab_list.h"
 #include "storage/app_settings.h"
@@ -65,30 +66,41 @@ TEST(WindowConnection, NoMouseAtStartWarnsAndTheBoxClosesWhenTheMouseIsPluggedIn
 }
 
 TEST(WindowConnection, LastMouseUnpluggedAndPluggedBack) {
-    WindowRig rig;
-    MousecfgWidget& w = rig.create();
-    rig.scheduler.runPending();
-    ASSERT_TRUE(w.isVisible());
+    // The reload after plugging back opens the product's first tab, as start-up does: customising
+    // when the product has its lighting switched off.
+    for (const auto& [ledDisable, firstTab] : {std::pair{0, TabLighting}, std::pair{1, TabCustomize}}) {
+        SCOPED_TRACE(ledDisable);
+        WindowRig rig;
+        QSettings(rig.paths.descriptorFile(), QSettings::IniFormat)
+            .setValue("PROFILE/ledDisable", ledDisable);
+        MousecfgWidget& w = rig.create();
+        EXPECT_EQ(w.currentTab(), firstTab);
+        rig.scheduler.runPending();
+        ASSERT_TRUE(w.isVisible());
+        rig.click("tabDpi");
+        ASSERT_EQ(w.currentTab(), TabDpi);
 
-    rig.plug(kReceiver, false);
-    EXPECT_EQ(w.session().connectedMice(), 0);
-    EXPECT_FALSE(rig.link.hasCommandHandle());
-    EXPECT_TRUE(w.session().warningShown());
-    EXPECT_TRUE(rig.find("receiverIcon")->isHidden());
-    ASSERT_EQ(rig.scheduler.delays(), std::vector<int>{200});
+        rig.plug(kReceiver, false);
+        EXPECT_EQ(w.session().connectedMice(), 0);
+        EXPECT_FALSE(rig.link.hasCommandHandle());
+        EXPECT_TRUE(w.session().warningShown());
+        EXPECT_TRUE(rig.find("receiverIcon")->isHidden());
+        ASSERT_EQ(rig.scheduler.delays(), std::vector<int>{200});
 
-    // The user closes the box before the mouse is back: the window hides.
-    auto watch = test::onModal<TarnMessageBox>(
-        [](TarnMessageBox* box) { QTest::mouseClick(box->confirmButton(), Qt::LeftButton); });
-    rig.scheduler.runPending();
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_FALSE(w.session().warningShown());
+        // The user closes the box before the mouse is back: the window hides.
+        auto watch = test::onModal<TarnMessageBox>(
+            [](TarnMessageBox* box) { QTest::mouseClick(box->confirmButton(), Qt::LeftButton); });
+        rig.scheduler.runPending();
+        EXPECT_FALSE(w.isVisible());
+        EXPECT_FALSE(w.session().warningShown());
 
-    rig.plug(kReceiver, true);
-    rig.scheduler.runPending();
-    EXPECT_TRUE(w.isDeviceReady());
-    EXPECT_TRUE(rig.link.hasCommandHandle());
-    EXPECT_FALSE(rig.find("receiverIcon")->isHidden());
+        rig.plug(kReceiver, true);
+        rig.scheduler.runPending();
+        EXPECT_TRUE(w.isDeviceReady());
+        EXPECT_TRUE(rig.link.hasCommandHandle());
+        EXPECT_FALSE(rig.find("receiverIcon")->isHidden());
+        EXPECT_EQ(w.currentTab(), firstTab);
+    }
 }
 
 TEST(WindowConnection, TwoMiceAreListedAndTheSelectorSwitchesBetweenThem) {

@@ -78,7 +78,7 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     session_.setApplyRunner(&applyRunner_);
     layoutControls();
     built_ = true;
-    switchPage(loadLedDisable(paths) != 0 ? TabCustomize : TabLighting);
+    switchPage(firstTab());
 
     // Device lists, the current mouse, both profile sets, the status thread; the pages follow.
     session_.start();
@@ -289,8 +289,14 @@ void MousecfgWidget::onClicked() {
 void MousecfgWidget::onSetReloaded() {
     pictures_->reload();
     for (Tab* t : tabs_) t->productChanged();
-    switchPage(TabLighting);
+    // The product may have changed with the set: the first tab is the one it offers first.
+    switchPage(firstTab());
     refreshTabs();
+}
+
+int MousecfgWidget::firstTab() const {
+    // A product with its lighting switched off has no lighting tab; customising comes first then.
+    return tabs_[TabLighting]->available() ? TabLighting : TabCustomize;
 }
 
 void MousecfgWidget::slotEnableButtons(bool bEnable) {

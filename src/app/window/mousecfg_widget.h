@@ -69,6 +69,7 @@ private:
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
     void fitLabels();
+    int firstTab() const;
     void retranslate();
     void loadBackground();
     void setScaleLevel(int level);
