@@ -36,8 +36,18 @@ void TarnPushButton::setText(const QString& text) {
 
 QString TarnPushButton::displayText() const {
     const QFontMetrics fm(UiContext::current().font());
-    const int room = (verticalText_ ? height() : width()) - 2 * kTextMargin;
+    const int room = (verticalText_ ? height() : textRect().width()) - 2 * kTextMargin;
     return fm.elidedText(QPushButton::text(), Qt::ElideRight, qMax(0, room));
+}
+
+QRect TarnPushButton::textRect() const {
+    const int reserve = qBound(0, UiContext::current().scaled(textReserveRight_), width());
+    return rect().adjusted(0, 0, -reserve, 0);
+}
+
+void TarnPushButton::setTextReserveRight(int designPixels) {
+    textReserveRight_ = qMax(0, designPixels);
+    update();
 }
 
 void TarnPushButton::setSelectable(bool selectable) {
@@ -173,7 +183,7 @@ void TarnPushButton::paintEvent(QPaintEvent*) {
         const QRect tr(-r.height() / 2, -r.width() / 2, r.height(), r.width());
         p.drawText(tr, Qt::AlignCenter, shown);
     } else {
-        p.drawText(r, Qt::AlignCenter, shown);
+        p.drawText(textRect(), Qt::AlignCenter, shown);
     }
 }
 

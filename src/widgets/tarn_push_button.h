@@ -43,6 +43,9 @@ public:
     void setSwatch(bool on, const QColor& colour = QColor(), bool round = false);
     QColor swatchColour() const { return swatchColour_; }
     void setVerticalText(bool vertical);
+    // Design pixels on the right that the caption keeps clear of, for images that carry a
+    // drop-down arrow there: the caption is centred and elided in the rest.
+    void setTextReserveRight(int designPixels);
 
     int state() const { return state_; }
     int stateImageCount() const { return images_.size(); }
@@ -72,6 +75,8 @@ protected:
 private:
     void setState(int state);
     void applyEnabled(bool enabled);
+    // Where a horizontal caption is drawn: the button less the reserve on the right.
+    QRect textRect() const;
 
     QVector<QPixmap> images_;
     QPixmap icon_;
@@ -84,6 +89,7 @@ private:
     bool swatch_ = false;
     bool roundSwatch_ = false;
     bool verticalText_ = false;
+    int textReserveRight_ = 0;
     QColor swatchColour_;
     int curIndex_ = 0;
 };

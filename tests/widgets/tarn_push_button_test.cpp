@@ -198,6 +198,16 @@ TEST_F(TarnPushButtonTest, CaptionBecomesToolTipAndIsElidedWhenTooLong) {
     // A wider button shows more of it.
     b->resize(200, 20);
     EXPECT_GT(b->displayText().size(), shown.size());
+
+    // A reserve on the right (a drop-down arrow in the image) takes its room from the caption,
+    // in design pixels scaled like the rest; one wider than the button leaves no room at all.
+    const QFontMetrics fm(UiContext::current().font());
+    const int scaled = UiContext::current().scaled(100);
+    b->setTextReserveRight(100);
+    EXPECT_LE(fm.horizontalAdvance(b->displayText()), 200 - scaled - 2 * 5) << b->displayText().toStdString();
+    EXPECT_LT(b->displayText().size(), longText.size());
+    b->setTextReserveRight(100000);
+    EXPECT_LE(fm.horizontalAdvance(b->displayText()), 0) << b->displayText().toStdString();
 }
 
 TEST_F(TarnPushButtonTest, TextColourSchemeFollowsTheDescriptorColourMode) {

@@ -13,6 +13,11 @@
 
 namespace mousecfg {
 
+namespace {
+// The divider and arrow at the right end of the selector's image, in design pixels.
+constexpr int kSelectorArrowWidth = 26;
+}  // namespace
+
 ProfileBar::ProfileBar(WindowSession& session, QWidget* window)
     : QObject(window),
       session_(session),
@@ -42,6 +47,8 @@ ProfileBar::ProfileBar(WindowSession& session, QWidget* window)
         connect(a, &QAction::triggered, this, [this, i] { session_.chooseSlot(i); });
     }
     slotSelector_->setMenu(slotMenu_);
+    // The selector's image ends in a divider and an arrow: the caption stays left of them.
+    slotSelector_->setTextReserveRight(kSelectorArrowWidth);
 
     nameLabel_ = new QLabel(window);
     nameLabel_->setObjectName(QStringLiteral("nameLabel"));
