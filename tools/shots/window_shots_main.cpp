@@ -1,6 +1,10 @@
 // mousecfg-window-shots: draws the main window against the simulated mouse and saves PNGs of it
-// (every tab, scale levels 0 and 2, the "MOUSE OFF" gauge and the "Dongle Disconnect!" box).
+// (every tab, scale levels 0 and 2, the profile bar's drop-downs, the "MOUSE OFF" gauge and the
+// "Dongle Disconnect!" box).
 #include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <cstdio>
 
 #include "app/tabs/tab_list.h"
 #include "app/window/mousecfg_widget.h"
@@ -39,6 +43,24 @@ int main(int argc, char* argv[]) {
                                 : 1;
             }
             window.switchPage(TabLighting);
+            // The profile bar's drop-downs, open below their buttons: the slots and the stored
+            // profiles.
+            for (const char* name : {"profileSelector", "storedProfileButton"}) {
+                auto* button = window.findChild<QPushButton*>(QLatin1String(name));
+                QMenu* menu = button ? button->menu() : nullptr;
+                if (!menu) {
+                    std::fprintf(stderr, "no menu on %s\n", name);
+                    ++failures;
+                    continue;
+                }
+                menu->popup(button->mapToGlobal(QPoint(0, button->height())));
+                shots::settle();
+                failures += shots::save(shots::grabWithOverlay(window, menu), out,
+                                        tag + QStringLiteral("_%1_menu.png").arg(QLatin1String(name)))
+                                ? 0
+                                : 1;
+                menu->hide();
+            }
             {
                 TarnProcessDialog progress(&window);
                 progress.move(window.geometry().center() - progress.rect().center());
