@@ -1,6 +1,7 @@
 #include "storage/app_settings.h"
 
 #include <QSettings>
+#include <algorithm>
 
 #include "storage/paths.h"
 
@@ -65,6 +66,16 @@ void saveBattery(const Paths& p, int percent) {
 }
 int loadBatteryFull(const Paths& p) {
     return read(p, QStringLiteral("Config/BatteryFull"), 4200).toInt();
+}
+int loadBatteryAlert(const Paths& p) {
+    bool ok = false;
+    const int percent = read(p, QStringLiteral("Config/BatteryAlert")).toInt(&ok);
+    return ok ? std::clamp(percent, 0, 100) : 15;
+}
+bool loadOsdEnabled(const Paths& p) {
+    bool ok = false;
+    const int on = read(p, QStringLiteral("Config/OSD")).toInt(&ok);
+    return !ok || on != 0;
 }
 int loadSensorId(const Paths& p) {
     return read(p, QStringLiteral("MouseSenSor/1")).toInt();

@@ -24,7 +24,12 @@ QColor themeColour(int id);
 QColor loadThemeColour(const Paths& p);
 int loadBattery(const Paths& p);
 void saveBattery(const Paths& p, int percent);
-int loadBatteryFull(const Paths& p);        // default 4200 mV
+int loadBatteryFull(const Paths& p);  // default 4200 mV
+// "Config/BatteryAlert": tell the user when the battery level falls below this percentage
+// (0 .. 100, 0 = never); 15 when missing or not a number.
+int loadBatteryAlert(const Paths& p);
+// "Config/OSD": 0 keeps the on-screen display off; on when missing or not a number.
+bool loadOsdEnabled(const Paths& p);
 int loadSensorId(const Paths& p);           // "MouseSenSor/1"
 int loadLedVariant(const Paths& p);         // "MouseLEDMode/" + current product
 QString loadMouseListName(const Paths& p);  // "Mouse_List/0"
