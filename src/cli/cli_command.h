@@ -10,6 +10,7 @@
 #include "device/device_link.h"
 #include "device/hid_backend.h"
 #include "device/pacer.h"
+#include "storage/data_lock.h"
 #include "storage/paths.h"
 
 namespace mousecfg {
@@ -30,6 +31,7 @@ struct CliContext {
     DeviceLink* link = nullptr;
     QTextStream* out = nullptr;
     QTextStream* err = nullptr;
+    int lockWaitMs = DataFolderLock::kDefaultWaitMs;  // how long import and apply wait for a save
 
     // Device list from "Mouse_List/0", enumeration, open of that product. TxOk when a command
     // interface is open, else TxNoDevice.
@@ -57,9 +59,10 @@ int runStatusCommand(CliContext& context, const QCommandLineParser& parser);
 
 // What the program is run with; tests replace the backend and the pacer.
 struct CliEnvironment {
-    QString installDir;             // default: the executable's folder
-    HidBackend* backend = nullptr;  // default: makeBackend(--simulate)
-    Pacer* pacer = nullptr;         // default: a sleeping pacer
+    QString installDir;                               // default: the executable's folder
+    HidBackend* backend = nullptr;                    // default: makeBackend(--simulate)
+    Pacer* pacer = nullptr;                           // default: a sleeping pacer
+    int lockWaitMs = DataFolderLock::kDefaultWaitMs;  // wait for the data folder's lock
 };
 
 // Parses `arguments` (program name first) and runs the command. Returns the exit code.

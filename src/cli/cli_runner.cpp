@@ -147,6 +147,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     context.link = &link;
     context.out = &out;
     context.err = &err;
+    context.lockWaitMs = environment.lockWaitMs;
 
     const int code = command->run(context, sub);
     link.CloseDevice();

@@ -7,6 +7,7 @@
 #include "device/profile_writer.h"
 #include "device/status_query.h"
 #include "sim/simulated_mouse.h"
+#include "storage/data_lock.h"
 #include "storage/settings_export.h"
 #include "storage/settings_file.h"
 
@@ -32,6 +33,10 @@ int applyAndReport(CliContext& context, ConfigState& working, ConfigState& store
     }
     ProfileWriter writer(*context.link, context.paths);
     const ApplyOutcome outcome = runApply(context.paths, writer, working, stored, writeAll, mouseOff);
+    if (outcome.result == kApplySaveFailed) {
+        context.error(outcome.save.message() + QStringLiteral("; nothing was sent to the mouse"));
+        return kCliFileRefused;
+    }
     if (outcome.result == kApplyMouseOff) {
         context.error(QStringLiteral("Mouse is sleeping or not connected. The settings are saved."));
         return kCliMouseOff;
@@ -62,6 +67,15 @@ QString hexLine(const QByteArray& frame) {
     return bytes.join(QLatin1Char(' '));
 }
 
+// Import and apply hold the data folder from the first read to the last write, so that another
+// program's save cannot change the files in between.
+bool lockDataFolder(CliContext& context, std::unique_ptr<DataFolderLock>& lock) {
+    lock = std::make_unique<DataFolderLock>(context.paths, context.lockWaitMs);
+    if (lock->isLocked()) return true;
+    context.error(lock->status().message());
+    return false;
+}
+
 QString fileArgument(CliContext& context, const QCommandLineParser& parser) {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 1) {
@@ -86,6 +100,8 @@ int runApplyCommand(CliContext& context, const QCommandLineParser& parser) {
         context.error(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
         return kCliUsageError;
     }
+    std::unique_ptr<DataFolderLock> lock;
+    if (!lockDataFolder(context, lock)) return kCliFileRefused;
     ConfigState stored;
     loadConfigState(context.paths, stored);
     ConfigState working = stored;
@@ -152,9 +168,9 @@ int runExportCommand(CliContext& context, const QCommandLineParser& parser) {
     if (file.isEmpty()) return kCliUsageError;
     ConfigState state;
     loadConfigState(context.paths, state);
-    exportSettingsFile(context.paths, file, state);
-    if (!QFileInfo(file).isFile()) {
-        context.error(QStringLiteral("cannot write '%1'").arg(file));
+    const SaveStatus saved = exportSettingsFile(context.paths, file, state);
+    if (!saved.ok()) {
+        context.error(saved.message());
         return kCliFileRefused;
     }
     *context.out << "exported the saved settings to " << file << '\n';
@@ -166,15 +182,19 @@ int runExportCommand(CliContext& context, const QCommandLineParser& parser) {
 int runImportCommand(CliContext& context, const QCommandLineParser& parser) {
     const QString file = fileArgument(context, parser);
     if (file.isEmpty()) return kCliUsageError;
-    if (!QFileInfo(file).isFile()) {
-        context.error(QStringLiteral("cannot read '%1'").arg(file));
-        return kCliFileRefused;
-    }
+    std::unique_ptr<DataFolderLock> lock;
+    if (!lockDataFolder(context, lock)) return kCliFileRefused;
     ConfigState stored;
     loadConfigState(context.paths, stored);
     ConfigState working = stored;
-    if (importSettingsFile(context.paths, file, working) != ImportResult::Imported) {
+    QString detail;
+    const ImportResult imported = importSettingsFile(context.paths, file, working, &detail);
+    if (imported == ImportResult::WrongProduct) {
         context.error(QStringLiteral("The file is not match current mouse!"));
+        return kCliFileRefused;
+    }
+    if (imported != ImportResult::Imported) {
+        context.error(QStringLiteral("cannot import '%1': it %2; nothing was changed").arg(file, detail));
         return kCliFileRefused;
     }
     // Export files carry no profile names; the slots keep their names (and files) then.

@@ -7,8 +7,10 @@ namespace mousecfg {
 struct CliContext;
 
 // Exit codes of the settings-file commands besides 0, the device result codes and 64.
-inline constexpr int kCliFileRefused = 65;  // missing, unreadable or another product's file
-inline constexpr int kCliMouseOff = 5;      // the mouse reports itself off: nothing was sent
+// Missing, unreadable, incomplete or another product's file; a save that failed; the data folder
+// busy with another program's save.
+inline constexpr int kCliFileRefused = 65;
+inline constexpr int kCliMouseOff = 5;  // the mouse reports itself off: nothing was sent
 
 // mousecfg-cli apply [--all]
 void addApplyOptions(QCommandLineParser& parser);

@@ -1,7 +1,9 @@
 #include "platform/single_instance.h"
 
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -77,12 +79,32 @@ struct SingleInstance::Lock {
 #else
 
 struct SingleInstance::Lock {
-    explicit Lock(const QString& productName) : file(lockFilePath(productName)) {
+    explicit Lock(const QString& productName) : path(lockFilePath(productName)), file(path) {
         // Never treat a live owner's lock as stale because of its age; QLockFile still detects a
         // lock whose process is gone (killed, crashed) and removes it.
         file.setStaleLockTime(0);
     }
-    bool tryLock() { return file.tryLock(0); }
+    bool tryLock() {
+        if (file.tryLock(0)) return true;
+        if (file.error() != QLockFile::LockFailedError || !namesNoOwner()) return false;
+        qCDebug(lcInstance).noquote() << "removing a lock file that names no process:" << path;
+        file.removeStaleLockFile();
+        return file.tryLock(0);
+    }
+    // QLockFile itself takes over a lock whose process is gone or is another program, but with
+    // no stale time it keeps an empty or garbled file for ever, and every later start would
+    // quietly exit. Such a file can only be a fresh one that its owner has not filled in yet (a
+    // matter of microseconds) or one that never will be.
+    bool namesNoOwner() const {
+        qint64 pid = 0;
+        QString host, app;
+        if (file.getLockInfo(&pid, &host, &app)) return false;
+        const QFileInfo info(path);
+        if (!info.exists()) return false;
+        const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+        return qAbs(age) >= kUnfinishedLockMs;
+    }
+    QString path;
     QLockFile file;  // unlocks on destruction
 };
 

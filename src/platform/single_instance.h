@@ -11,8 +11,9 @@ namespace mousecfg {
 // One running instance per product. The lock is named after the product's mutex name
 // (product name + " Wireless Gaming Mouse Mutex1"), so instances of different products may run
 // side by side. It is held until the object is destroyed or the process ends; a lock left behind
-// by a crashed process is recognised as stale and taken over. On Windows the lock is the named
-// mutex itself, which the system releases with its process.
+// by a crashed process, or a lock file that names no process at all (empty or garbled), is
+// recognised as stale and taken over. On Windows the lock is the named mutex itself, which the
+// system releases with its process.
 //
 // The owner also listens on a local socket named from the same hash, so that a later start can
 // ask it to show its window before that start ends.
@@ -30,6 +31,9 @@ public:
     // True when this process now owns the product's lock; false when another instance runs.
     bool tryAcquire();
     bool isOwner() const { return owner_; }
+
+    // A lock file younger than this that names no process may be one being written right now.
+    static constexpr qint64 kUnfinishedLockMs = 2000;
 
     // The local socket of the owner: a file beside the lock, or a pipe name on Windows.
     static QString activationServerName(const QString& productName);

@@ -1,22 +1,23 @@
 #include "storage/app_settings.h"
 
-#include <QSettings>
 #include <algorithm>
 
+#include "storage/ini_file.h"
 #include "storage/paths.h"
+#include "storage/save_batch.h"
 
 namespace mousecfg::appsettings {
 
 namespace {
 
 QVariant read(const Paths& p, const QString& key, const QVariant& def = QVariant()) {
-    QSettings s(p.configFile(), QSettings::IniFormat);
-    return s.value(key, def);
+    return IniReader(p, p.configFile()).value(key, def);
 }
 
-void write(const Paths& p, const QString& key, const QVariant& value) {
-    QSettings s(p.configFile(), QSettings::IniFormat);
-    s.setValue(key, value);
+SaveStatus write(const Paths& p, const QString& key, const QVariant& value) {
+    SaveBatch batch(p);
+    batch.editIni(p.configFile(), [&key, &value](QSettings& s) { s.setValue(key, value); });
+    return batch.commit();
 }
 
 }  // namespace
@@ -24,21 +25,21 @@ void write(const Paths& p, const QString& key, const QVariant& value) {
 int loadProfileId(const Paths& p) {
     return read(p, QStringLiteral("Config/ProfileID")).toInt();
 }
-void saveProfileId(const Paths& p, int id) {
-    write(p, QStringLiteral("Config/ProfileID"), id);
+SaveStatus saveProfileId(const Paths& p, int id) {
+    return write(p, QStringLiteral("Config/ProfileID"), id);
 }
 int loadDiff(const Paths& p) {
     return read(p, QStringLiteral("Config/Diff")).toInt();
 }
-void saveDiff(const Paths& p, int diff) {
-    write(p, QStringLiteral("Config/Diff"), diff);
+SaveStatus saveDiff(const Paths& p, int diff) {
+    return write(p, QStringLiteral("Config/Diff"), diff);
 }
 
 QString loadCurrentProductName(const Paths& p) {
     return read(p, QStringLiteral("Config/CurrentProductName")).toString();
 }
-void saveCurrentProductName(const Paths& p, const QString& name) {
-    write(p, QStringLiteral("Config/CurrentProductName"), name);
+SaveStatus saveCurrentProductName(const Paths& p, const QString& name) {
+    return write(p, QStringLiteral("Config/CurrentProductName"), name);
 }
 
 QString loadModel(const Paths& p) {
@@ -61,8 +62,8 @@ QColor loadThemeColour(const Paths& p) {
 int loadBattery(const Paths& p) {
     return read(p, QStringLiteral("Config/Battery")).toInt();
 }
-void saveBattery(const Paths& p, int percent) {
-    write(p, QStringLiteral("Config/Battery"), percent);
+SaveStatus saveBattery(const Paths& p, int percent) {
+    return write(p, QStringLiteral("Config/Battery"), percent);
 }
 int loadBatteryFull(const Paths& p) {
     return read(p, QStringLiteral("Config/BatteryFull"), 4200).toInt();
@@ -81,7 +82,7 @@ int loadSensorId(const Paths& p) {
     return read(p, QStringLiteral("MouseSenSor/1")).toInt();
 }
 int loadLedVariant(const Paths& p) {
-    QSettings s(p.configFile(), QSettings::IniFormat);
+    IniReader s(p, p.configFile());
     const QString product = s.value(QStringLiteral("Config/CurrentProductName")).toString();
     return s.value(QStringLiteral("MouseLEDMode/") + product).toInt();
 }
@@ -93,9 +94,11 @@ QString loadMacroListEntry(const Paths& p, int index) {
     if (index < 0 || index >= kMacroListSize) return QString();
     return read(p, QStringLiteral("MACRO_LIST/%1").arg(index)).toString();
 }
-void saveMacroListEntry(const Paths& p, int index, const QString& name) {
-    if (index < 0 || index >= kMacroListSize) return;
-    write(p, QStringLiteral("MACRO_LIST/%1").arg(index), name);
+SaveStatus saveMacroListEntry(const Paths& p, int index, const QString& name) {
+    if (index < 0 || index >= kMacroListSize)
+        return SaveStatus::failure(SaveResult::Refused, p.configFile(),
+                                   QStringLiteral("no such macro list entry"));
+    return write(p, QStringLiteral("MACRO_LIST/%1").arg(index), name);
 }
 
 }  // namespace mousecfg::appsettings

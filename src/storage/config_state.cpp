@@ -1,8 +1,7 @@
 #include "storage/config_state.h"
 
-#include <QFileInfo>
-#include <QSettings>
-
+#include "storage/ini_file.h"
+#include "storage/macro_files.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
 #include "storage/storage_log.h"
@@ -187,13 +186,8 @@ bool dpiDiffers(const ConfigState& w, const ConfigState& s) {
 // Reads "Setting/WriteSign" of a macro file and clears it when set. A name that could leave the
 // macro folder is never opened.
 bool takeMacroWriteSign(const Paths& paths, const QString& name) {
-    if (!Paths::isSafeFileName(name)) return false;
-    const QString file = paths.macroDir() + QLatin1Char('/') + name + QStringLiteral(".MSMACRO");
-    if (!QFileInfo(file).isFile()) return false;
-    QSettings s(file, QSettings::IniFormat);
-    const QString key = QStringLiteral("Setting/WriteSign");
-    if (s.value(key).toInt() == 0) return false;
-    s.setValue(key, 0);
+    if (readMacroWriteSign(paths, name) == 0) return false;
+    clearMacroWriteSign(paths, name);
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "storage/languages.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 
+#include "storage/ini_file.h"
 #include "storage/paths.h"
+#include "storage/save_batch.h"
 
 namespace mousecfg::languages {
 
@@ -17,20 +17,19 @@ int LanguageTable::usableCount() const {
 }
 
 int loadLanguageId(const Paths& p) {
-    QSettings s(p.langConfigFile(), QSettings::IniFormat);
-    return s.value(QStringLiteral("Config/LangID"), 0).toInt();
+    return IniReader(p, p.langConfigFile()).value(QStringLiteral("Config/LangID"), 0).toInt();
 }
 
-void saveLanguageId(const Paths& p, int id) {
-    // QSettings does not create missing folders on every platform; make sure Configs/ exists so
-    // the choice survives even on a fresh data folder.
-    QDir().mkpath(QFileInfo(p.langConfigFile()).absolutePath());
-    QSettings s(p.langConfigFile(), QSettings::IniFormat);
-    s.setValue(QStringLiteral("Config/LangID"), id);
+SaveStatus saveLanguageId(const Paths& p, int id) {
+    // The save creates Configs/ when it is missing, so the choice survives on a fresh data folder.
+    SaveBatch batch(p);
+    batch.editIni(p.langConfigFile(),
+                  [id](QSettings& s) { s.setValue(QStringLiteral("Config/LangID"), id); });
+    return batch.commit();
 }
 
 LanguageTable loadLanguageTable(const Paths& p) {
-    QSettings s(p.configFile(), QSettings::IniFormat);
+    IniReader s(p, p.configFile());
     LanguageTable t;
     t.count = s.value(kFontList + QStringLiteral("LANGNUM"), 0).toInt();
     for (int n = 0; n < kMaxLanguages; ++n) {
@@ -38,6 +37,11 @@ LanguageTable loadLanguageTable(const Paths& p) {
         t.files[n] = s.value(kFontList + QStringLiteral("LangFile_") + QString::number(n)).toString();
     }
     return t;
+}
+
+int clampFontPixelSize(uint stored) {
+    if (stored == 0) return 0;
+    return static_cast<int>(qBound<uint>(kMinFontPixelSize, stored, kMaxFontPixelSize));
 }
 
 int effectiveLanguageId(int storedId, const LanguageTable& table) {
@@ -55,9 +59,9 @@ QString translationFile(const Paths& p, const LanguageTable& table, int id) {
 LanguageFont loadLanguageFont(const Paths& p, int id) {
     LanguageFont f;
     if (id < 0) return f;
-    QSettings s(p.configFile(), QSettings::IniFormat);
+    IniReader s(p, p.configFile());
     f.family = s.value(kFontList + QStringLiteral("FONT_%1").arg(id)).toString();
-    f.pixelSize = static_cast<int>(s.value(kFontList + QStringLiteral("FONT_SIZE_%1").arg(id), 0).toUInt());
+    f.pixelSize = clampFontPixelSize(s.value(kFontList + QStringLiteral("FONT_SIZE_%1").arg(id), 0).toUInt());
     return f;
 }
 

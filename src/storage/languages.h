@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 
+#include "storage/save_status.h"
+
 namespace mousecfg {
 
 class Paths;
@@ -32,7 +34,7 @@ struct LanguageFont {
 // "Config/LangID" of LangConfig.ini; 0 when the file or the key is missing.
 int loadLanguageId(const Paths& p);
 // Writes "Config/LangID", creating LangConfig.ini (and Configs/) when missing.
-void saveLanguageId(const Paths& p, int id);
+SaveStatus saveLanguageId(const Paths& p, int id);
 
 // Reads the count and all ten names and file names, whatever the count says.
 LanguageTable loadLanguageTable(const Paths& p);
@@ -44,7 +46,15 @@ int effectiveLanguageId(int storedId, const LanguageTable& table);
 // "<install>/lang/<file>.qm" for language `id`; empty when `id` has no file name.
 QString translationFile(const Paths& p, const LanguageTable& table, int id);
 
-// Font family and size of language `id`; a negative id reads nothing (empty family, size 0).
+// Font sizes as stored are hand-editable: a size of 2147483647 would overflow once scaled and
+// keep every text-fitting loop busy for hours. Stored sizes are brought into this range on load;
+// 0 (no size stored) stays 0, which the widgets replace by their own default.
+constexpr int kMinFontPixelSize = 6;
+constexpr int kMaxFontPixelSize = 48;
+int clampFontPixelSize(uint stored);
+
+// Font family and size of language `id` (size clamped as above); a negative id reads nothing
+// (empty family, size 0).
 LanguageFont loadLanguageFont(const Paths& p, int id);
 
 }  // namespace languages

@@ -1,12 +1,13 @@
 #include "storage/macro_files.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
 
 #include "storage/app_settings.h"
+#include "storage/ini_file.h"
 #include "storage/paths.h"
+#include "storage/save_batch.h"
 
 namespace mousecfg {
 
@@ -32,7 +33,7 @@ int countMacros(const Paths& paths) {
 }
 
 QStringList macroNames(const Paths& paths) {
-    QSettings s(paths.configFile(), QSettings::IniFormat);
+    IniReader s(paths, paths.configFile());
     QStringList names;
     for (int i = 0; i < appsettings::kMacroListSize; ++i) {
         const QString n = s.value(QStringLiteral("MACRO_LIST/%1").arg(i)).toString();
@@ -42,7 +43,7 @@ QStringList macroNames(const Paths& paths) {
 }
 
 int firstFreeMacroSlot(const Paths& paths) {
-    QSettings s(paths.configFile(), QSettings::IniFormat);
+    IniReader s(paths, paths.configFile());
     for (int i = 0; i < appsettings::kMacroListSize; ++i)
         if (s.value(QStringLiteral("MACRO_LIST/%1").arg(i)).toString().isEmpty()) return i;
     return -1;
@@ -51,15 +52,15 @@ int firstFreeMacroSlot(const Paths& paths) {
 bool addMacroName(const Paths& paths, const QString& name) {
     const int slot = firstFreeMacroSlot(paths);
     if (slot < 0) return false;
-    appsettings::saveMacroListEntry(paths, slot, name);
-    return true;
+    return appsettings::saveMacroListEntry(paths, slot, name).ok();
 }
 
 MacroFileData readMacroFile(const Paths& paths, const QString& name, int maxEvents) {
     MacroFileData data;
     const QString path = macroFilePath(paths, name);
-    if (path.isEmpty() || !QFileInfo::exists(path)) return data;
-    QSettings s(path, QSettings::IniFormat);
+    if (path.isEmpty()) return data;
+    IniReader s(paths, path);
+    if (!s.isOpen()) return data;
     data.defaultDelay = s.value(QStringLiteral("Setting/DefaultDelay")).toInt();
     data.delayType = s.value(QStringLiteral("Setting/DelayType")).toInt();
     data.loopType = s.value(QStringLiteral("Setting/LoopType")).toInt();
@@ -84,38 +85,38 @@ QVector<MacroEvent> readMacroEvents(const Paths& paths, const QString& name, int
 bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData& data, MacroWriteSign sign) {
     const QString path = macroFilePath(paths, name);
     if (path.isEmpty() || data.events.size() > kMacroFileEventLimit) return false;
-    QDir().mkpath(paths.macroDir());
-    QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("Setting/MacroFilePath"), QFileInfo(path).absoluteFilePath());
-    s.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
-    s.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
-    s.setValue(QStringLiteral("Setting/LoopType"), data.loopType);
-    s.setValue(QStringLiteral("Setting/LoopTime"), data.loopTime);
-    s.setValue(QStringLiteral("Setting/Count"), data.events.size());
-    for (int i = 0; i < data.events.size(); ++i) {
-        // Event bytes are stored as decimal text, the way the editor's cells hold them.
-        const MacroEvent& e = data.events[i];
-        s.setValue(eventKey("Map", i), QString::number(e.map));
-        s.setValue(eventKey("DataH", i), QString::number(e.dataH));
-        s.setValue(eventKey("DataL", i), QString::number(e.dataL));
-    }
-    if (sign == MacroWriteSign::Set) s.setValue(QStringLiteral("Setting/WriteSign"), 1);
-    s.sync();
-    return s.status() == QSettings::NoError;
+    SaveBatch batch(paths);
+    batch.editIni(path, [&path, &data, sign](QSettings& s) {
+        s.setValue(QStringLiteral("Setting/MacroFilePath"), QFileInfo(path).absoluteFilePath());
+        s.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
+        s.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
+        s.setValue(QStringLiteral("Setting/LoopType"), data.loopType);
+        s.setValue(QStringLiteral("Setting/LoopTime"), data.loopTime);
+        s.setValue(QStringLiteral("Setting/Count"), data.events.size());
+        for (int i = 0; i < data.events.size(); ++i) {
+            // Event bytes are stored as decimal text, the way the editor's cells hold them.
+            const MacroEvent& e = data.events[i];
+            s.setValue(eventKey("Map", i), QString::number(e.map));
+            s.setValue(eventKey("DataH", i), QString::number(e.dataH));
+            s.setValue(eventKey("DataL", i), QString::number(e.dataL));
+        }
+        if (sign == MacroWriteSign::Set) s.setValue(QStringLiteral("Setting/WriteSign"), 1);
+    });
+    return batch.commit().ok();
 }
 
 int readMacroWriteSign(const Paths& paths, const QString& name) {
     const QString path = macroFilePath(paths, name);
-    if (path.isEmpty() || !QFileInfo::exists(path)) return 0;
-    QSettings s(path, QSettings::IniFormat);
-    return s.value(QStringLiteral("Setting/WriteSign")).toInt();
+    if (path.isEmpty()) return 0;
+    return IniReader(paths, path).value(QStringLiteral("Setting/WriteSign")).toInt();
 }
 
-void clearMacroWriteSign(const Paths& paths, const QString& name) {
+bool clearMacroWriteSign(const Paths& paths, const QString& name) {
     const QString path = macroFilePath(paths, name);
-    if (path.isEmpty() || !QFileInfo::exists(path)) return;
-    QSettings s(path, QSettings::IniFormat);
-    s.setValue(QStringLiteral("Setting/WriteSign"), 0);
+    if (path.isEmpty() || checkDataFile(paths.dataDir(), path) != FileIssue::None) return false;
+    SaveBatch batch(paths);
+    batch.editIni(path, [](QSettings& s) { s.setValue(QStringLiteral("Setting/WriteSign"), 0); });
+    return batch.commit().ok();
 }
 
 }  // namespace mousecfg

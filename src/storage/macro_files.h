@@ -52,8 +52,8 @@ QStringList macroNames(const Paths& paths);                  // the non-empty sl
 int firstFreeMacroSlot(const Paths& paths);                  // -1 when all 50 are taken
 bool addMacroName(const Paths& paths, const QString& name);  // false when the list is full
 
-// Reads at most maxEvents events (clamped to 0..kMacroFileEventLimit). A missing file or an
-// unsafe name reads as no events and all settings 0.
+// Reads at most maxEvents events (clamped to 0..kMacroFileEventLimit). A missing or refused file
+// (a link, not a regular file, too large) or an unsafe name reads as no events and all settings 0.
 MacroFileData readMacroFile(const Paths& paths, const QString& name, int maxEvents = kMacroFileEventLimit);
 QVector<MacroEvent> readMacroEvents(const Paths& paths, const QString& name,
                                     int maxEvents = kMacroFileEventLimit);
@@ -63,12 +63,14 @@ enum class MacroWriteSign {
     Set,    // the editor's save: "Setting/WriteSign" = 1, written last
     Leave,  // a generated file (gun file): no "Setting/WriteSign" key is written
 };
-// Writes the whole file. Returns false for an unsafe name or more than kMacroFileEventLimit
-// events (nothing is written then).
+// Writes the whole file (whole or not at all, see SaveBatch). Returns false for an unsafe name,
+// more than kMacroFileEventLimit events or a failed save (nothing is written then).
 bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData& data,
                     MacroWriteSign sign = MacroWriteSign::Set);
 
 int readMacroWriteSign(const Paths& paths, const QString& name);
-void clearMacroWriteSign(const Paths& paths, const QString& name);
+// Writes "Setting/WriteSign" = 0 into an existing macro file; false when there is none or the
+// save failed.
+bool clearMacroWriteSign(const Paths& paths, const QString& name);
 
 }  // namespace mousecfg

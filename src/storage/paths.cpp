@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace mousecfg {
 
@@ -17,12 +18,10 @@ bool isWritableDir(const QString& dir) {
     QFileInfo info(dir);
     if (!info.isDir()) return false;
     // QFileInfo::isWritable looks at permission bits only; a read-only mount or a root-owned
-    // folder is found by actually creating a file.
-    QFile probe(dir + QStringLiteral("/.mousecfg-write-probe"));
-    if (!probe.open(QIODevice::WriteOnly)) return false;
-    probe.close();
-    probe.remove();
-    return true;
+    // folder is found by actually creating a file: a new one of a unique name, so that nothing
+    // already there (a link planted under a fixed name) is ever opened for writing.
+    QTemporaryFile probe(dir + QStringLiteral("/.mousecfg-write-probe-XXXXXX"));
+    return probe.open();
 }
 
 bool isEmptyOrMissing(const QString& dir) {

@@ -1,8 +1,8 @@
 #include "storage/product_descriptor.h"
 
-#include <QFileInfo>
 #include <QSettings>
 
+#include "storage/ini_file.h"
 #include "storage/paths.h"
 #include "storage/value_conv.h"
 
@@ -11,23 +11,19 @@ namespace mousecfg {
 namespace {
 
 QVariant readKey(const Paths& paths, const QString& key, const QVariant& def = QVariant()) {
-    QSettings s(paths.descriptorFile(), QSettings::IniFormat);
-    return s.value(key, def);
+    return IniReader(paths, paths.descriptorFile()).value(key, def);
 }
 
 int readInt(const Paths& paths, const char* key, int def = 0) {
     return readKey(paths, QLatin1String(key), def).toInt();
 }
 
-bool descriptorExists(const Paths& paths) {
-    return QFileInfo(paths.descriptorFile()).isFile();
-}
-
 }  // namespace
 
 DescriptorStatus loadProductDescriptor(const Paths& paths, ProductDescriptor& out) {
-    if (!descriptorExists(paths)) return DescriptorStatus::Missing;
-    QSettings s(paths.descriptorFile(), QSettings::IniFormat);
+    IniReader file(paths, paths.descriptorFile());
+    if (!file.isOpen()) return DescriptorStatus::Missing;
+    QSettings& s = file.settings();
     s.beginGroup(QStringLiteral("PROFILE"));
     auto num = [&s](const QString& key) { return s.value(key).toInt(); };
     auto str = [&s](const QString& key) { return s.value(key).toString(); };
@@ -121,21 +117,21 @@ int decodeDpiStageCount(int buttonCountCode, int mouseDpi, int dpiCountCode) {
 }
 
 int buttonCount(const Paths& paths) {
-    QSettings s(paths.descriptorFile(), QSettings::IniFormat);
+    IniReader s(paths, paths.descriptorFile());
     return decodeButtonCount(s.value(QStringLiteral("PROFILE/ButtonCount")).toInt(),
                              s.value(QStringLiteral("PROFILE/MouseDpi")).toInt());
 }
 
 int dpiStageCount(const Paths& paths) {
-    QSettings s(paths.descriptorFile(), QSettings::IniFormat);
+    IniReader s(paths, paths.descriptorFile());
     return decodeDpiStageCount(s.value(QStringLiteral("PROFILE/ButtonCount")).toInt(),
                                s.value(QStringLiteral("PROFILE/MouseDpi")).toInt(),
                                s.value(QStringLiteral("PROFILE/DPICount")).toInt());
 }
 
 DescriptorStatus loadButtonMatrix(const Paths& paths, ButtonMatrix& out) {
-    if (!descriptorExists(paths)) return DescriptorStatus::Missing;
-    QSettings s(paths.descriptorFile(), QSettings::IniFormat);
+    IniReader s(paths, paths.descriptorFile());
+    if (!s.isOpen()) return DescriptorStatus::Missing;
     for (int i = 0; i < kDescriptorButtons; ++i)
         out.deviceButton[i] =
             conv::toU8(s.value(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix").arg(i)).toInt());
@@ -143,8 +139,8 @@ DescriptorStatus loadButtonMatrix(const Paths& paths, ButtonMatrix& out) {
 }
 
 int loadButtonMatrix2(const Paths& paths, std::array<uint8_t, kDescriptorButtons>& out) {
-    if (!descriptorExists(paths)) return kMatrix2Missing;
-    QSettings s(paths.descriptorFile(), QSettings::IniFormat);
+    IniReader s(paths, paths.descriptorFile());
+    if (!s.isOpen()) return kMatrix2Missing;
     for (int i = 0; i < kDescriptorButtons; ++i)
         out[i] = conv::toU8(s.value(QStringLiteral("PROFILE/BUTTON_INFO_%1_Matrix2").arg(i)).toInt());
     return decodeButtonCount(s.value(QStringLiteral("PROFILE/ButtonCount")).toInt(),

@@ -4,8 +4,11 @@
 #include <QSettings>
 #include <vector>
 
+#include "storage/ini_file.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
+#include "storage/save_batch.h"
+#include "storage/storage_log.h"
 #include "storage/value_conv.h"
 
 namespace mousecfg {
@@ -78,6 +81,29 @@ struct ProfileKeys {
 const ProfileKeys& keys() {
     static const ProfileKeys k;
     return k;
+}
+
+// Every key name of a key set, relative to the group, in the order they are written.
+QStringList buildKeyNames(ProfileKeySet set) {
+    const ProfileKeys& k = keys();
+    QStringList n{k.pollrate, k.dpi};
+    for (const StageKeys& st : k.stages) n << st.used << st.link << st.xy << st.x << st.y;
+    n << k.mousespeed << k.dbclickspeed << k.scrollispage << k.scrollspeed << k.accelenable << k.acee;
+    for (const ButtonKeys& b : k.buttons) {
+        n << b.ID << b.Fun << b.LoopNumber << b.KeyNumber << b.Res1 << b.Res2 << b.Res3 << b.Res4
+          << b.macroname;
+        for (int e = 0; e < kKeyInfoEntries; ++e) n << b.map[e] << b.low[e] << b.high[e];
+    }
+    n << k.ProfileName << k.ProfilePath << k.LedMode;
+    if (set == ProfileKeySet::Full) n << k.LedMoveOFF << k.LedSleepTime;
+    for (const LedKeys& l : k.leds) n << l.RGB << l.h << l.s << l.v << l.bright << l.breath;
+    return n;
+}
+
+const QStringList& keyNames(ProfileKeySet set) {
+    static const QStringList full = buildKeyNames(ProfileKeySet::Full);
+    static const QStringList exported = buildKeyNames(ProfileKeySet::SettingsExport);
+    return set == ProfileKeySet::Full ? full : exported;
 }
 
 // Bytes are written as their unsigned value, 32-bit codes as unsigned numbers.
@@ -219,6 +245,16 @@ const QString kProfileGroup = QStringLiteral("PROFILE");
 const QString kProfileSuffix = QStringLiteral(".prof");
 }  // namespace
 
+int countProfileKeys(QSettings& s, const QString& group, ProfileKeySet set, int enough) {
+    int found = 0;
+    s.beginGroup(group);
+    for (const QString& key : keyNames(set)) {
+        if (s.contains(key) && ++found >= enough) break;
+    }
+    s.endGroup();
+    return found;
+}
+
 QString currentProfileFile(const Paths& paths, const QString& name) {
     if (!Paths::isSafeFileName(name)) return QString();
     return paths.profileDir() + QLatin1Char('/') + name + kProfileSuffix;
@@ -233,61 +269,94 @@ QString defaultProfileFile(const Paths& paths) {
     return paths.profileDir() + QStringLiteral("/DefaultProfile.prof");
 }
 
+void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile) {
+    batch.editIni(file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); });
+}
+
 bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name) {
     const QString file = currentProfileFile(paths, name);
     if (file.isEmpty()) return false;
-    saveProfileToPath(profile, file);
-    return true;
+    SaveBatch batch(paths);
+    addProfileFile(batch, file, profile);
+    return batch.commit().ok();
 }
 
-void loadProfileFile(const Paths& paths, MouseProfile& profile, const QString& name) {
-    const QString file = currentProfileFile(paths, name);
-    if (file.isEmpty()) {
-        profile = MouseProfile();
-        return;
+ProfileLoad loadProfileFile(const Paths& paths, MouseProfile& profile, const QString& name) {
+    return loadProfileFromPath(paths, profile, currentProfileFile(paths, name), name);
+}
+
+ProfileLoad loadProfileFromPath(const Paths& paths, MouseProfile& profile, const QString& file,
+                                const QString& name) {
+    if (!file.isEmpty()) {
+        IniReader reader(paths, file);
+        if (reader.isOpen() &&
+            countProfileKeys(reader.settings(), kProfileGroup, ProfileKeySet::Full, 1) > 0) {
+            readProfileGroup(reader.settings(), kProfileGroup, profile);
+            return ProfileLoad::Loaded;
+        }
+        // A refused file was reported by the reader already.
+        if (reader.issue() == FileIssue::None)
+            qCWarning(lcStorage).noquote()
+                << "profile file" << file << "holds no profile keys - product defaults";
+        else
+            qCDebug(lcStorage).noquote()
+                << "profile file" << file << describeFileIssue(reader.issue()) << "- product defaults";
     }
-    loadProfileFromPath(profile, file);
+    resetProfileToDefaults(profile, paths);
+    profile.ProfileName = name;
+    return ProfileLoad::Defaults;
 }
 
 void loadProfileFromPath(MouseProfile& profile, const QString& file) {
-    if (file.isEmpty()) {
+    IniReader reader(file);
+    if (!reader.isOpen()) {
         profile = MouseProfile();
         return;
     }
-    QSettings s(file, QSettings::IniFormat);
-    readProfileGroup(s, kProfileGroup, profile);
+    readProfileGroup(reader.settings(), kProfileGroup, profile);
 }
 
-void saveProfileToPath(const MouseProfile& profile, const QString& file) {
-    if (file.isEmpty()) return;
-    QSettings s(file, QSettings::IniFormat);
-    writeProfileGroup(s, kProfileGroup, profile);
+SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file) {
+    return saveProfileToPath(Paths(), profile, file);
+}
+
+SaveStatus saveProfileToPath(const Paths& paths, const MouseProfile& profile, const QString& file) {
+    if (file.isEmpty()) return SaveStatus::failure(SaveResult::Refused, file, QStringLiteral("no file name"));
+    SaveBatch batch(paths);
+    addProfileFile(batch, file, profile);
+    return batch.commit();
 }
 
 bool saveDpiIndex(const Paths& paths, const QString& name, int value) {
     const QString file = currentProfileFile(paths, name);
     if (file.isEmpty()) return false;
-    QSettings s(file, QSettings::IniFormat);
-    s.setValue(QStringLiteral("PROFILE/dpi"), static_cast<int>(conv::toU8(value)));
-    return true;
+    SaveBatch batch(paths);
+    batch.editIni(file, [value](QSettings& s) {
+        s.setValue(QStringLiteral("PROFILE/dpi"), static_cast<int>(conv::toU8(value)));
+    });
+    return batch.commit().ok();
 }
 
-void writeDefaultProfileFile(const Paths& paths) {
+SaveStatus writeDefaultProfileFile(const Paths& paths) {
     MouseProfile p;
     resetProfileToDefaults(p, paths);
-    saveProfileToPath(p, defaultProfileFile(paths));
+    return saveProfileToPath(paths, p, defaultProfileFile(paths));
 }
 
-void stampProductName(const QString& file, const QString& product) {
-    if (file.isEmpty()) return;
-    QSettings s(file, QSettings::IniFormat);
-    s.setValue(QStringLiteral("MouseName/Name"), product);
+SaveStatus stampProductName(const QString& file, const QString& product) {
+    return stampProductName(Paths(), file, product);
+}
+
+SaveStatus stampProductName(const Paths& paths, const QString& file, const QString& product) {
+    if (file.isEmpty()) return SaveStatus::failure(SaveResult::Refused, file, QStringLiteral("no file name"));
+    SaveBatch batch(paths);
+    batch.editIni(file, [&product](QSettings& s) { s.setValue(QStringLiteral("MouseName/Name"), product); });
+    return batch.commit();
 }
 
 QString readProductName(const QString& file) {
     if (file.isEmpty()) return QString();
-    QSettings s(file, QSettings::IniFormat);
-    return s.value(QStringLiteral("MouseName/Name")).toString();
+    return IniReader(file).value(QStringLiteral("MouseName/Name")).toString();
 }
 
 }  // namespace mousecfg

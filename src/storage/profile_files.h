@@ -3,12 +3,14 @@
 #include <QString>
 
 #include "storage/config_state.h"
+#include "storage/save_status.h"
 
 class QSettings;
 
 namespace mousecfg {
 
 class Paths;
+class SaveBatch;
 
 // Number of keys one profile occupies in a file.
 constexpr int kProfileKeyCount = 8453;
@@ -27,26 +29,49 @@ void writeProfileGroup(QSettings& settings, const QString& group, const MousePro
 void readProfileGroup(QSettings& settings, const QString& group, MouseProfile& profile,
                       ProfileKeySet keys = ProfileKeySet::Full);
 
+// How many keys of the set `group` holds, counting up to `enough` (a file holds "profile keys"
+// when this is above 0; a complete profile holds all of them).
+int countProfileKeys(QSettings& settings, const QString& group, ProfileKeySet keys, int enough);
+
 // Files named after a profile. A name that could leave its folder ("", ".", "..", a path
 // separator) gives an empty path; the operations below then read nothing and write nothing.
 QString currentProfileFile(const Paths& paths, const QString& name);  // Configs/Profile/<name>.prof
 QString libraryProfileFile(const Paths& paths, const QString& product, const QString& name);
 QString defaultProfileFile(const Paths& paths);  // Configs/Profile/DefaultProfile.prof
 
-// The current profile file of `name`, group "PROFILE". save returns false when the name was refused.
+// The current profile file of `name`, group "PROFILE". save returns false when the name was refused
+// or the save failed.
 bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name);
-void loadProfileFile(const Paths& paths, MouseProfile& profile, const QString& name);
-// Group "PROFILE" of any file (library, imported and exported profiles).
+
+enum class ProfileLoad {
+    Loaded,    // read from the file
+    Defaults,  // the file was missing, refused, or held no profile keys: the product defaults
+};
+// Reads the current profile file of `name`. A file that is missing or damaged does not give an
+// all-zero profile (every button unassigned, which the next Apply would send to the mouse): it
+// gives the product defaults, with `name` as ProfileName, and a log line (mousecfg.storage).
+ProfileLoad loadProfileFile(const Paths& paths, MouseProfile& profile, const QString& name);
+// The same for any profile file of the data folder (library profiles) or elsewhere.
+ProfileLoad loadProfileFromPath(const Paths& paths, MouseProfile& profile, const QString& file,
+                                const QString& name);
+// Group "PROFILE" of a file chosen elsewhere (imported and exported profiles). A missing or refused
+// file reads as all zeros, empty strings and invalid colours.
 void loadProfileFromPath(MouseProfile& profile, const QString& file);
-void saveProfileToPath(const MouseProfile& profile, const QString& file);
+// Writes group "PROFILE" into `file` (whole or not at all). With `paths`, a file in the data
+// folder gets the folder's checks and lock; without, `file` is treated as a file outside it.
+SaveStatus saveProfileToPath(const Paths& paths, const MouseProfile& profile, const QString& file);
+SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file);
+// Adds group "PROFILE" of `file` to a save.
+void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile);
 // Writes only "PROFILE/dpi" of the current profile file of `name`.
 bool saveDpiIndex(const Paths& paths, const QString& name, int value);
 
 // Regenerates Configs/Profile/DefaultProfile.prof from the product defaults.
-void writeDefaultProfileFile(const Paths& paths);
+SaveStatus writeDefaultProfileFile(const Paths& paths);
 
-// "MouseName/Name": the product an exported file belongs to.
-void stampProductName(const QString& file, const QString& product);
+// "MouseName/Name": the product an exported file belongs to. Stamping keeps the file's other keys.
+SaveStatus stampProductName(const Paths& paths, const QString& file, const QString& product);
+SaveStatus stampProductName(const QString& file, const QString& product);
 QString readProductName(const QString& file);
 
 }  // namespace mousecfg

@@ -1,12 +1,12 @@
 #include "storage/profile_library.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
+#include "storage/ini_file.h"
 #include "storage/paths.h"
 #include "storage/profile_files.h"
+#include "storage/save_batch.h"
 
 namespace mousecfg {
 
@@ -21,28 +21,31 @@ int boundedCount(const QVariant& v) {
 }  // namespace
 
 QStringList loadLibraryList(const Paths& paths, const QString& product) {
-    QSettings s(paths.productConfigFile(product), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("PROFILE_LIST"));
-    const int n = boundedCount(s.value(QStringLiteral("Count")));
+    IniReader s(paths, paths.productConfigFile(product));
+    const int n = boundedCount(s.value(QStringLiteral("PROFILE_LIST/Count")));
     QStringList names;
     names.reserve(n);
-    for (int i = 1; i <= n; ++i) names << s.value(QString::number(i)).toString();
+    for (int i = 1; i <= n; ++i)
+        names << s.value(QStringLiteral("PROFILE_LIST/") + QString::number(i)).toString();
     return names;
 }
 
-void saveLibraryList(const Paths& paths, const QString& product, const QStringList& names) {
-    QSettings s(paths.productConfigFile(product), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("PROFILE_LIST"));
-    s.setValue(QStringLiteral("Count"), names.size());
-    for (int i = 0; i < names.size(); ++i) s.setValue(QString::number(i + 1), names[i]);
+SaveStatus saveLibraryList(const Paths& paths, const QString& product, const QStringList& names) {
+    SaveBatch batch(paths);
+    batch.editIni(paths.productConfigFile(product), [&names](QSettings& s) {
+        s.beginGroup(QStringLiteral("PROFILE_LIST"));
+        s.setValue(QStringLiteral("Count"), names.size());
+        for (int i = 0; i < names.size(); ++i) s.setValue(QString::number(i + 1), names[i]);
+        s.endGroup();
+    });
+    return batch.commit();
 }
 
 bool isBuiltInLibraryName(const Paths& paths, const QString& product, const QString& name) {
-    QSettings s(paths.productConfigFile(product), QSettings::IniFormat);
-    s.beginGroup(QStringLiteral("PROFILE_LIST"));
-    const int n = boundedCount(s.value(QStringLiteral("SCount")));
+    IniReader s(paths, paths.productConfigFile(product));
+    const int n = boundedCount(s.value(QStringLiteral("PROFILE_LIST/SCount")));
     for (int i = 1; i <= n; ++i)
-        if (s.value(QStringLiteral("S") + QString::number(i)).toString() == name) return true;
+        if (s.value(QStringLiteral("PROFILE_LIST/S") + QString::number(i)).toString() == name) return true;
     return false;
 }
 
@@ -50,24 +53,37 @@ LibraryResult exportLibraryProfile(const Paths& paths, const QString& product, c
                                    const QString& target) {
     const QString source = libraryProfileFile(paths, product, name);
     if (source.isEmpty()) return LibraryResult::UnsafeName;
-    stampProductName(source, product);
+    if (!stampProductName(paths, source, product).ok()) return LibraryResult::CopyFailed;
     if (QFileInfo(source).absoluteFilePath() == QFileInfo(target).absoluteFilePath())
         return LibraryResult::Ok;
-    QFile::remove(target);
-    return QFile::copy(source, target) ? LibraryResult::Ok : LibraryResult::CopyFailed;
+    QByteArray bytes;
+    if (readCheckedFile(paths.dataDir(), source, bytes) != FileIssue::None) return LibraryResult::Unreadable;
+    SaveBatch batch(paths);
+    batch.replaceBytes(target, bytes);
+    return batch.commit().ok() ? LibraryResult::Ok : LibraryResult::CopyFailed;
 }
 
 LibraryResult importLibraryProfile(const Paths& paths, const QString& product, const QString& source,
                                    MouseProfile& profile, QString* baseName) {
-    if (readProductName(source) != product) return LibraryResult::WrongProduct;
+    QByteArray bytes;
+    {
+        IniReader reader(source);
+        if (!reader.isOpen()) return LibraryResult::Unreadable;
+        if (reader.value(QStringLiteral("MouseName/Name")).toString() != product)
+            return LibraryResult::WrongProduct;
+        if (countProfileKeys(reader.settings(), QStringLiteral("PROFILE"), ProfileKeySet::Full, 1) == 0)
+            return LibraryResult::NotAProfile;
+    }
     const QString name = QFileInfo(source).completeBaseName();
     if (baseName) *baseName = name;
     const QString target = libraryProfileFile(paths, product, name);
     if (target.isEmpty()) return LibraryResult::UnsafeName;
-    if (QFileInfo::exists(target)) return LibraryResult::Exists;
-    QDir().mkpath(QFileInfo(target).absolutePath());
-    if (!QFile::copy(source, target)) return LibraryResult::CopyFailed;
-    loadProfileFromPath(profile, target);
+    if (QFileInfo(target).exists() || QFileInfo(target).isSymLink()) return LibraryResult::Exists;
+    if (readCheckedFile(QString(), source, bytes) != FileIssue::None) return LibraryResult::Unreadable;
+    SaveBatch batch(paths);
+    batch.replaceBytes(target, bytes);
+    if (!batch.commit().ok()) return LibraryResult::CopyFailed;
+    loadProfileFromPath(paths, profile, target, name);
     return LibraryResult::Ok;
 }
 

@@ -3,20 +3,23 @@
 #include <QSettings>
 
 #include "storage/app_settings.h"
+#include "storage/ini_file.h"
 #include "storage/profile_files.h"
+#include "storage/save_batch.h"
 #include "storage/value_conv.h"
 
 namespace mousecfg {
 
 namespace {
+
 QString exportGroup(int i) {
     return QStringLiteral("PROFILE_") + QString::number(i);
 }
-}  // namespace
 
-void exportSettings(const QString& file, const ConfigState& state) {
-    if (file.isEmpty()) return;
-    QSettings s(file, QSettings::IniFormat);
+const char* const kGlobalKeys[] = {"Config/ProfileID", "Config/AngleValue", "Config/LiftHigh",
+                                   "Config/Count"};
+
+void writeExport(QSettings& s, const ConfigState& state) {
     s.setValue(QStringLiteral("Config/ProfileID"), static_cast<int>(state.ProfileID));
     s.setValue(QStringLiteral("Config/AngleValue"), static_cast<int>(state.AngleValue));
     s.setValue(QStringLiteral("Config/LiftHigh"), static_cast<int>(state.LiftHigh));
@@ -25,9 +28,7 @@ void exportSettings(const QString& file, const ConfigState& state) {
         writeProfileGroup(s, exportGroup(i), state.profiles[i], ProfileKeySet::SettingsExport);
 }
 
-void importSettings(const QString& file, ConfigState& state) {
-    if (file.isEmpty()) return;
-    QSettings s(file, QSettings::IniFormat);
+void readExport(QSettings& s, ConfigState& state) {
     state.ProfileID = conv::toU8(s.value(QStringLiteral("Config/ProfileID")));
     state.AngleValue = conv::toU8(s.value(QStringLiteral("Config/AngleValue")));
     state.LiftHigh = conv::toU8(s.value(QStringLiteral("Config/LiftHigh")));
@@ -38,15 +39,60 @@ void importSettings(const QString& file, ConfigState& state) {
     }
 }
 
-void exportSettingsFile(const Paths& paths, const QString& file, const ConfigState& state) {
-    stampProductName(file, appsettings::loadCurrentProductName(paths));
-    exportSettings(file, state);
+// What a complete settings set lacks first; empty when nothing is missing.
+QString firstMissingPart(QSettings& s) {
+    for (const char* key : kGlobalKeys)
+        if (!s.contains(QLatin1String(key))) return QLatin1String(key);
+    for (int i = 0; i < kProfileCount; ++i) {
+        if (countProfileKeys(s, exportGroup(i), ProfileKeySet::SettingsExport, kExportedProfileKeyCount) <
+            kExportedProfileKeyCount)
+            return QStringLiteral("profile %1").arg(i + 1);
+    }
+    return QString();
 }
 
-ImportResult importSettingsFile(const Paths& paths, const QString& file, ConfigState& state) {
-    if (readProductName(file) != appsettings::loadCurrentProductName(paths))
-        return ImportResult::WrongProduct;
-    importSettings(file, state);
+}  // namespace
+
+SaveStatus exportSettings(const QString& file, const ConfigState& state) {
+    if (file.isEmpty()) return SaveStatus::failure(SaveResult::Refused, file, QStringLiteral("no file name"));
+    SaveBatch batch{Paths()};
+    batch.editIni(file, [&state](QSettings& s) { writeExport(s, state); });
+    return batch.commit();
+}
+
+void importSettings(const QString& file, ConfigState& state) {
+    IniReader reader(file);
+    if (reader.isOpen()) readExport(reader.settings(), state);
+}
+
+SaveStatus exportSettingsFile(const Paths& paths, const QString& file, const ConfigState& state) {
+    if (file.isEmpty()) return SaveStatus::failure(SaveResult::Refused, file, QStringLiteral("no file name"));
+    const QString product = appsettings::loadCurrentProductName(paths);
+    // One new file, stamp and settings together, that replaces the target only when complete.
+    SaveBatch batch(paths);
+    batch.replaceIni(file, [&product, &state](QSettings& s) {
+        s.setValue(QStringLiteral("MouseName/Name"), product);
+        writeExport(s, state);
+    });
+    return batch.commit();
+}
+
+ImportResult importSettingsFile(const Paths& paths, const QString& file, ConfigState& state,
+                                QString* detail) {
+    auto refuse = [detail](ImportResult r, const QString& why) {
+        if (detail) *detail = why;
+        return r;
+    };
+    IniReader reader(paths, file);
+    if (!reader.isOpen()) return refuse(ImportResult::Unreadable, describeFileIssue(reader.issue()));
+    QSettings& s = reader.settings();
+    if (s.value(QStringLiteral("MouseName/Name")).toString() != appsettings::loadCurrentProductName(paths))
+        return refuse(ImportResult::WrongProduct, QStringLiteral("belongs to another mouse"));
+    const QString missing = firstMissingPart(s);
+    if (!missing.isEmpty())
+        return refuse(ImportResult::Incomplete,
+                      QStringLiteral("is not a complete settings file (%1 is missing)").arg(missing));
+    readExport(s, state);
     return ImportResult::Imported;
 }
 

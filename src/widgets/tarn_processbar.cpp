@@ -1,8 +1,8 @@
 #include "widgets/tarn_processbar.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
+#include "widgets/fit_text.h"
 #include "widgets/ui_context.h"
 
 namespace mousecfg {
@@ -31,10 +31,7 @@ void TarnProcessbar::paintEvent(QPaintEvent* event) {
     if (isTextVisible() || text_.isEmpty()) return;
     QPainter p(this);
     // A caption wider than the bar is drawn smaller rather than cut off.
-    QFont f = font();
-    while (f.pixelSize() > kMinPixelSize && QFontMetrics(f).horizontalAdvance(text_) > width() - 4)
-        f.setPixelSize(f.pixelSize() - 1);
-    p.setFont(f);
+    p.setFont(fitFontToWidth(font(), text_, width() - 4, kMinPixelSize));
     p.setPen(Qt::white);
     p.drawText(rect(), Qt::AlignCenter, text_);
 }

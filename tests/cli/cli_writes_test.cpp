@@ -1,14 +1,20 @@
 #include "cli/cli_writes.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QCryptographicHash>
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <QSettings>
+#include <functional>
+#include <thread>
 
 #include "cli/cli_command.h"
 #include "device/pacer.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_settings.h"
+#include "storage/data_lock.h"
 #include "storage/settings_file.h"
 #include "temp_data.h"
 
@@ -198,4 +204,91 @@ TEST(CliWrites, ExportAndImportWithTheProductCheck) {
     EXPECT_EQ(rig.data.readFile(QStringLiteral("Configs/Config.ini")), before);
     EXPECT_EQ(rig.run({QStringLiteral("import")}), kCliUsageError);
     EXPECT_EQ(rig.run({QStringLiteral("export"), file, file}), kCliUsageError);
+}
+
+namespace {
+
+// Every regular file below the data folder with a hash of its content (the empty lock file that a
+// first save creates aside).
+std::string folderContent(const QString& root) {
+    QStringList out;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        QFile f(it.next());
+        if (f.fileName().endsWith(QLatin1String("/.mousecfg.lock"))) continue;
+        if (f.open(QIODevice::ReadOnly))
+            out << f.fileName() + QLatin1Char(' ') +
+                       QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
+    }
+    out.sort();
+    return out.join(QLatin1Char('\n')).toStdString();
+}
+
+}  // namespace
+
+// Files that are not a whole settings set, a folder that cannot be written and a folder another
+// program is saving in: exit 65 with one line, nothing sent, no file changed.
+TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
+    const QByteArray stamp = "[MouseName]\nName=FARROW\n";
+    struct Case {
+        const char* what;
+        std::function<QStringList(CliRig&)> prepare;  // returns the command line
+    };
+    const Case cases[] = {
+        {"a stamp-only import",
+         [&](CliRig& r) {
+             r.data.writeFile(QStringLiteral("in.conf"), stamp);
+             return QStringList{QStringLiteral("import"), r.data.path(QStringLiteral("in.conf"))};
+         }},
+        {"an exported profile imported as settings",
+         [&](CliRig& r) {
+             r.data.writeFile(QStringLiteral("in.prof"), stamp + "[PROFILE]\npollrate=1\n");
+             return QStringList{QStringLiteral("import"), r.data.path(QStringLiteral("in.prof"))};
+         }},
+        {"a FIFO imported",
+         [](CliRig& r) {
+             ::mkfifo(QFile::encodeName(r.data.path(QStringLiteral("pipe.conf"))).constData(), 0600);
+             return QStringList{QStringLiteral("import"), r.data.path(QStringLiteral("pipe.conf"))};
+         }},
+        {"apply with a file where Profile/ should be",
+         [](CliRig& r) {
+             QDir(r.data.paths().profileDir()).removeRecursively();
+             r.data.writeFile(QStringLiteral("Configs/Profile"), "x");
+             return QStringList{QStringLiteral("--simulate"), QStringLiteral("apply"),
+                                QStringLiteral("--all")};
+         }},
+        {"export onto a link",
+         [](CliRig& r) {
+             QFile::link(r.data.path(QStringLiteral("Configs/Config.ini")),
+                         r.data.path(QStringLiteral("out.conf")));
+             return QStringList{QStringLiteral("export"), r.data.path(QStringLiteral("out.conf"))};
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CliRig rig;
+        const QStringList args = c.prepare(rig);
+        const std::string before = folderContent(rig.data.root());
+        EXPECT_EQ(rig.run(args), kCliFileRefused);
+        EXPECT_EQ(rig.errText.count(QLatin1Char('\n')), 1) << rig.errText.toStdString();
+        EXPECT_TRUE(rig.sentCommands().empty());
+        EXPECT_EQ(folderContent(rig.data.root()), before);
+    }
+
+    // Another program holds the data folder: import and apply give up after the wait.
+    CliRig rig;
+    rig.env.lockWaitMs = 0;
+    const QString file = rig.data.path(QStringLiteral("saved.conf"));
+    ASSERT_EQ(rig.run({QStringLiteral("export"), file}), 0);
+    int busyImport = -1, busyApply = -1;
+    DataFolderLock held(rig.data.paths());
+    rig.sim.clearFrameLog();
+    std::thread([&] {
+        busyImport = rig.run({QStringLiteral("import"), file});
+        busyApply = rig.run({QStringLiteral("apply"), QStringLiteral("--all")});
+    }).join();
+    EXPECT_EQ(busyImport, kCliFileRefused);
+    EXPECT_EQ(busyApply, kCliFileRefused);
+    EXPECT_TRUE(rig.errText.contains(QStringLiteral("another program is saving")));
+    EXPECT_TRUE(rig.sentCommands().empty());
 }

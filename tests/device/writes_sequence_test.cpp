@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QSettings>
 
 #include "device/apply_worker.h"
@@ -163,6 +164,41 @@ TEST(WritesSequence, ApplyWritesTheChangeMaskAndNothingWithoutChanges) {
     EXPECT_EQ(
         QSettings(paths.configFile(), QSettings::IniFormat).value(QStringLiteral("Config/LiftHigh")).toInt(),
         3);
+}
+
+// "Config/Diff" is 1 on disk from before the first frame until the write has succeeded, so a
+// program killed during the write leaves a full write due. A save that fails sends nothing.
+TEST(WritesSequence, TheDifferenceFlagCoversTheWholeWriteAndAFailedSaveSendsNothing) {
+    WriterRig rig(test::sampleProduct());
+    const Paths& paths = rig.data.paths();
+    ConfigState stored = test::sampleState(paths);
+    ASSERT_TRUE(saveProfileList(paths, stored).ok());
+    ASSERT_TRUE(saveConfigState(paths, stored).ok());
+    ASSERT_TRUE(appsettings::saveDiff(paths, 0).ok());
+    ConfigState working = stored;
+    working.profiles[1].dpiStages[0].x = 80;
+    std::vector<int> diffDuringWrite;
+    rig.pacer.setHook([&](int, int) { diffDuringWrite.push_back(appsettings::loadDiff(paths)); });
+    ApplyOutcome out = runApply(paths, rig.writer, working, stored, false, false);
+    ASSERT_EQ(out.result, TxOk);
+    ASSERT_FALSE(diffDuringWrite.empty());
+    EXPECT_EQ(diffDuringWrite, std::vector<int>(diffDuringWrite.size(), 1));
+    EXPECT_EQ(appsettings::loadDiff(paths), 0);
+
+    // Profile/ is a file now: the save is refused, nothing is sent, memory keeps both sets.
+    QDir(paths.profileDir()).removeRecursively();
+    rig.data.writeFile(QStringLiteral("Configs/Profile"), "not a folder");
+    rig.sim.clearFrameLog();
+    const ConfigState storedBefore = stored;
+    working.profiles[1].dpiStages[0].x = 96;
+    const ConfigState workingBefore = working;
+    out = runApply(paths, rig.writer, working, stored, true, false);
+    EXPECT_EQ(out.result, kApplySaveFailed);
+    EXPECT_EQ(out.save.result, SaveResult::Refused);
+    EXPECT_TRUE(out.save.message().contains(paths.profileDir())) << out.save.message().toStdString();
+    EXPECT_TRUE(rig.sim.frameLog().empty());
+    EXPECT_EQ(stored, storedBefore);
+    EXPECT_EQ(working, workingBefore);
 }
 
 TEST(WritesSequence, StatusThreadIsStoppedForTheWriteAndRestartedAfterSuccess) {

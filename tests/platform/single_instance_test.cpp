@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
@@ -95,4 +96,36 @@ TEST(SingleInstance, ALaterStartAsksTheOwnerAndAStaleSocketBlocksNothing) {
         EXPECT_TRUE(spinUntil([&] { return s.state() == QLocalSocket::UnconnectedState; }));
     }
     EXPECT_EQ(requests, 2);
+}
+
+// A lock file that names no process (empty, garbled, cut short) does not keep every later start
+// out; one written a moment ago may still be being filled in by its owner and counts as held.
+TEST(SingleInstance, ALockFileThatNamesNoProcessIsStale) {
+    RuntimeDir runtime;
+    const QString product = QStringLiteral("FARROW");
+    const QString path = SingleInstance::lockFilePath(product);
+    const QDateTime old = QDateTime::currentDateTime().addSecs(-60);
+    const struct {
+        const char* what;
+        QByteArray content;
+        QDateTime modified;
+        bool acquired;
+    } cases[] = {
+        {"empty", "", old, true},
+        {"garbage", "\x01\xff garbage\n\n", old, true},
+        {"no process number", "mousecfg\nhost\n", old, true},
+        {"a process that is gone", "2147483000\nmousecfg\n\n", QDateTime::currentDateTime(), true},
+        {"empty, just created", "", QDateTime::currentDateTime(), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.content);
+        f.flush();
+        ASSERT_TRUE(f.setFileTime(c.modified, QFileDevice::FileModificationTime));
+        f.close();
+        SingleInstance instance(product);
+        EXPECT_EQ(instance.tryAcquire(), c.acquired);
+    }
 }

@@ -30,18 +30,32 @@ QByteArray garbage(uint32_t seed, int size) {
     return b;
 }
 
-TEST(BadInput, BinaryConfigAndProfileFilesReadAsEmpty) {
+MouseProfile productDefaults(const Paths& paths, const QString& name) {
+    MouseProfile p;
+    resetProfileToDefaults(p, paths);
+    p.ProfileName = name;
+    return p;
+}
+
+// A profile file that cannot be read, or holds no profile keys, gives the product defaults: an
+// all-zero profile would unassign every button at the next Apply.
+TEST(BadInput, BinaryConfigAndProfileFilesGiveEmptySettingsAndDefaultProfiles) {
     TempData data;
     data.writeFile(QStringLiteral("Configs/Config.ini"), garbage(1, 4096));
     ConfigState s = test::RandomState(1).state();
     loadConfigState(data.paths(), s);
-    test::expectSameState(s, ConfigState());
+    ConfigState expected;
+    expected.profiles.fill(productDefaults(data.paths(), QString()));
+    test::expectSameState(s, expected);
 
-    data.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\nProfile1=bin\n");
+    data.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\nProfile1=bin\nProfile2=keyless\n");
     data.writeFile(QStringLiteral("Configs/Profile/bin.prof"), garbage(2, 50000));
+    data.writeFile(QStringLiteral("Configs/Profile/keyless.prof"),
+                   "[MouseName]\nName=FARROW\n[PROFILE]\nx=1\n");
     loadConfigState(data.paths(), s);
     EXPECT_EQ(s.profileNames[0], QStringLiteral("bin"));
-    test::expectSameProfile(s.profiles[0], MouseProfile(), "binary profile");
+    test::expectSameProfile(s.profiles[0], productDefaults(data.paths(), "bin"), "binary profile");
+    test::expectSameProfile(s.profiles[1], productDefaults(data.paths(), "keyless"), "no profile keys");
 }
 
 // Cuts a written file at a line break: every key before the cut keeps its value, every key after
@@ -207,7 +221,7 @@ TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
     loadConfigState(paths, s);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(s.profileNames[i], hostile[i]);
-        EXPECT_EQ(s.profiles[i].pollrate, 0) << "read through name " << hostile[i].toStdString();
+        EXPECT_NE(s.profiles[i].pollrate, 77) << "read through name " << hostile[i].toStdString();
     }
 
     const ConfigState written = test::RandomState(8).state();
@@ -221,8 +235,8 @@ TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
         EXPECT_FALSE(saveProfileFile(paths, written.profiles[0], name)) << name.toStdString();
         EXPECT_FALSE(saveDpiIndex(paths, name, 4)) << name.toStdString();
         MouseProfile p = written.profiles[1];
-        loadProfileFile(paths, p, name);
-        EXPECT_TRUE(p == MouseProfile()) << name.toStdString();
+        EXPECT_EQ(loadProfileFile(paths, p, name), ProfileLoad::Defaults);
+        EXPECT_TRUE(p == productDefaults(paths, name)) << name.toStdString();
         EXPECT_TRUE(libraryProfileFile(paths, QStringLiteral("FARROW"), name).isEmpty());
         EXPECT_EQ(exportLibraryProfile(paths, QStringLiteral("FARROW"), name, root + "/x.prof"),
                   LibraryResult::UnsafeName);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QSettings>
+#include <algorithm>
 
 #include "random_state.h"
 #include "state_compare.h"
 #include "storage/app_settings.h"
+#include "storage/file_checks.h"
 #include "storage/profile_files.h"
 #include "storage/settings_export.h"
 #include "storage/settings_file.h"
@@ -124,6 +126,72 @@ TEST(RoundTrip, SettingsImportChecksTheProductExactly) {
     EXPECT_EQ(importSettingsFile(data.paths(), file, state), ImportResult::Imported);
     EXPECT_EQ(state.profiles[2].buttons[17].KeyInfo, exported.profiles[2].buttons[17].KeyInfo);
     EXPECT_EQ(state.LiftHigh, exported.LiftHigh);
+}
+
+// Only a complete settings set is imported: anything less would wipe profiles on disk and on the
+// mouse. A refused file changes nothing.
+TEST(RoundTrip, SettingsImportTakesOnlyACompleteSet) {
+    TempData data;
+    const Paths& paths = data.paths();
+    appsettings::saveCurrentProductName(paths, QStringLiteral("FARROW"));
+    const QString whole = data.path(QStringLiteral("whole.conf"));
+    ASSERT_TRUE(exportSettingsFile(paths, whole, RandomState(12).state()).ok());
+    const QByteArray bytes = data.readFile(QStringLiteral("whole.conf"));
+    const QByteArray stamp = "[MouseName]\nName=FARROW\n";
+    QByteArray noLiftHigh = bytes;
+    noLiftHigh.replace("LiftHigh=", "LiftHeight=");
+    const struct {
+        const char* what;
+        QByteArray content;
+        ImportResult result;
+    } cases[] = {
+        {"stamp only", stamp, ImportResult::Incomplete},
+        {"an exported profile", stamp + "[PROFILE]\npollrate=2\ndpi=1\n", ImportResult::Incomplete},
+        {"cut in the middle", bytes.left(bytes.indexOf('\n', bytes.size() / 2) + 1),
+         ImportResult::Incomplete},
+        {"a global key missing", noLiftHigh, ImportResult::Incomplete},
+        {"too large", bytes + QByteArray(kMaxSettingsFileSize, '\n'), ImportResult::Unreadable},
+        {"whole", bytes, ImportResult::Imported},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        data.writeFile(QStringLiteral("in.conf"), c.content);
+        const ConfigState before = RandomState(13).state();
+        ConfigState state = before;
+        QString detail;
+        EXPECT_EQ(importSettingsFile(paths, data.path(QStringLiteral("in.conf")), state, &detail), c.result);
+        EXPECT_EQ(state == before, c.result != ImportResult::Imported);
+        EXPECT_EQ(detail.isEmpty(), c.result == ImportResult::Imported);
+    }
+}
+
+// Names typed into Config.ini by hand, in UTF-8 or Latin-1, read as typed; the program writes them
+// back as ASCII escapes, which read the same and keep characters outside the BMP.
+TEST(RoundTrip, HandEditedNamesReadAsTypedAndSurviveASave) {
+    const struct {
+        QByteArray line;
+        QString name;
+    } cases[] = {
+        {"Profile1=Профиль 😀", QStringLiteral("Профиль 😀")},
+        {"Profile1=caf\xe9", QStringLiteral("café")},
+        {"Profile1=\\x41f\\x440\\xd83d\\xde00", QStringLiteral("Пр😀")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        TempData data;
+        data.writeFile(QStringLiteral("Configs/Config.ini"), "[Config]\n" + c.line + "\nBattery=40\n");
+        ConfigState s;
+        loadConfigState(data.paths(), s);
+        EXPECT_EQ(s.profileNames[0], c.name);
+        s.ProfileID = 2;
+        ASSERT_TRUE(saveProfileList(data.paths(), s).ok());
+        const QByteArray written = data.readFile(QStringLiteral("Configs/Config.ini"));
+        EXPECT_TRUE(std::all_of(written.begin(), written.end(), [](char ch) { return ch > 0; }));
+        ConfigState back;
+        loadConfigState(data.paths(), back);
+        EXPECT_EQ(back.profileNames[0], c.name);
+        EXPECT_EQ(appsettings::loadBattery(data.paths()), 40);  // a key the save did not write
+    }
 }
 
 TEST(RoundTrip, SaveDpiIndexTouchesOnlyTheDpiKey) {

@@ -13,6 +13,7 @@
 #include "widget_test_support.h"
 #include "widgets/language_switcher.h"
 #include "widgets/tarn_message_box.h"
+#include "widgets/ui_context.h"
 
 namespace mousecfg {
 namespace {
@@ -41,6 +42,29 @@ TEST(LanguageTableTest, ReadsAllTenEntriesWhateverTheCount) {
     EXPECT_EQ(f.family, QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(f.pixelSize, 14);
     EXPECT_EQ(loadLanguageFont(data.paths(), 2).pixelSize, 0);
+}
+
+// A size of 2147483647 overflowed once scaled and kept the text fitting busy for hours.
+TEST(LanguageTableTest, StoredFontSizesAreBroughtIntoASaneRange) {
+    const struct {
+        const char* stored;
+        int loaded;
+    } cases[] = {{"2147483647", kMaxFontPixelSize},
+                 {"100000", kMaxFontPixelSize},
+                 {"4294967295", kMaxFontPixelSize},
+                 {"3", kMinFontPixelSize},
+                 {"12", 12},
+                 {"-5", 0},
+                 {"x", 0}};
+    for (const auto& c : cases) {
+        test::TempData data;  // a new file each time: two written in one millisecond look alike to QSettings
+        data.writeFile(QStringLiteral("Configs/Config.ini"),
+                       QByteArray("[FONT_LIST]\nFONT_SIZE_0=") + c.stored);
+        EXPECT_EQ(loadLanguageFont(data.paths(), 0).pixelSize, c.loaded) << c.stored;
+    }
+    test::TempData data;
+    data.writeFile(QStringLiteral("Configs/Config.ini"), "[FONT_LIST]\nFONT_SIZE_0=2147483647\n");
+    EXPECT_EQ(UiContext::fromPaths(data.paths(), 0, 5.0).font().pixelSize(), kMaxFontPixelSize * 5);
 }
 
 TEST(LanguageTableTest, StoredIndexOutsideTheTableFallsBackToLanguageZero) {
