@@ -197,44 +197,88 @@
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnMessageBox</name>
+    <name>mousecfg::BatteryGauge</name>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
+        <source>MOUSE OFF</source>
+        <translation>MAUS AUS</translation>
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnPopBox</name>
+    <name>mousecfg::CustomizeTab</name>
     <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
+        <source>Front</source>
+        <translation>Vorne</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>OK</translation>
+        <source>Side</source>
+        <translation>Seite</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>Nein</translation>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>MINDESTENS EINE KLICKFUNKTION MUSS BLEIBEN.</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>TASTEN</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::LightingTab</name>
+    <message>
+        <source>LIGHTING</source>
+        <translation>BELEUCHTUNG</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroTab</name>
+    <message>
+        <source>MACRO</source>
+        <translation>MAKRO</translation>
     </message>
 </context>
 <context>
     <name>mousecfg::MousecfgWidget</name>
     <message>
-        <source>Profile</source>
-        <translation>Profil</translation>
-    </message>
-    <message>
         <source>Version</source>
         <translation>Version</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Empfänger getrennt!</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::PerformanceTab</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::ProfileBar</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -265,144 +309,12 @@
         <translation>Alles zurücksetzen</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Anwenden</translation>
-    </message>
-    <message>
         <source>LOAD1</source>
         <translation>LADEN</translation>
     </message>
     <message>
         <source>SAVE</source>
         <translation>SICHERN</translation>
-    </message>
-    <message>
-        <source>LIGHTING</source>
-        <translation>BELEUCHTUNG</translation>
-    </message>
-    <message>
-        <source>CUSTOMIZE</source>
-        <translation>TASTEN</translation>
-    </message>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-    <message>
-        <source>MACRO</source>
-        <translation>MAKRO</translation>
-    </message>
-    <message>
-        <source>Firmware Update</source>
-        <translation>Firmware-Update</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Vorne</translation>
-    </message>
-    <message>
-        <source>Side</source>
-        <translation>Seite</translation>
-    </message>
-    <message>
-        <source>&amp;Load Config</source>
-        <translation>&amp;Fenster zeigen</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>MOUSE OFF</source>
-        <translation>MAUS AUS</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Dongle Disconnect!</source>
-        <translation>Empfänger getrennt!</translation>
-    </message>
-    <message>
-        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>MINDESTENS EINE KLICKFUNKTION MUSS BLEIBEN.</translation>
-    </message>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>Die Maus schläft oder ist nicht verbunden.</translation>
-    </message>
-    <message>
-        <source>Send data failed, please try again.</source>
-        <translation>Senden fehlgeschlagen, bitte erneut versuchen.</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnSingleDPI</name>
-    <message>
-        <source>Link XY</source>
-        <translation>XY koppeln</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnDPIWindow</name>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnReportRate</name>
-    <message>
-        <source>REPORT RATE</source>
-        <translation>ABFRAGERATE</translation>
-    </message>
-    <message>
-        <source>Lift off Distance</source>
-        <translation>Abhebehöhe</translation>
-    </message>
-    <message>
-        <source>1 mm</source>
-        <translation>1 mm</translation>
-    </message>
-    <message>
-        <source>2 mm</source>
-        <translation>2 mm</translation>
-    </message>
-    <message>
-        <source>125 HZ</source>
-        <translation>125 HZ</translation>
-    </message>
-    <message>
-        <source>250 HZ</source>
-        <translation>250 HZ</translation>
-    </message>
-    <message>
-        <source>500 HZ</source>
-        <translation>500 HZ</translation>
-    </message>
-    <message>
-        <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnPointSpeed</name>
-    <message>
-        <source>POINTER SPEED</source>
-        <translation>ZEIGERTEMPO</translation>
-    </message>
-    <message>
-        <source>SCROLL SPEED</source>
-        <translation>SCROLLTEMPO</translation>
     </message>
 </context>
 <context>
@@ -444,24 +356,97 @@
         <translation>Die Datei passt nicht zur aktuellen Maus!</translation>
     </message>
     <message>
-        <source>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</source>
+        <source>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</source>
         <translation>Ungültiger Name: Er darf nicht leer, „.“ oder „..“ sein und weder / noch \ enthalten.</translation>
     </message>
+</context>
+<context>
+    <name>mousecfg::SkinnedDialog</name>
     <message>
-        <source>Save Profile File</source>
-        <translation>Profildatei speichern</translation>
+        <source>Yes</source>
+        <translation>Ja</translation>
     </message>
     <message>
-        <source>Load Profile File</source>
-        <translation>Profildatei laden</translation>
+        <source>Ok</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>Save Config File</source>
-        <translation>Konfiguration speichern</translation>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>ZEIGERTEMPO</translation>
     </message>
     <message>
-        <source>Load Config File</source>
-        <translation>Konfiguration laden</translation>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLLTEMPO</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>ABFRAGERATE</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>Abhebehöhe</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>XY koppeln</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::Tray</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Fenster zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::WindowSession</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Die Maus schläft oder ist nicht verbunden.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Senden fehlgeschlagen, bitte erneut versuchen.</translation>
     </message>
 </context>
 <context>

@@ -197,44 +197,88 @@
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnMessageBox</name>
+    <name>mousecfg::BatteryGauge</name>
     <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
+        <source>MOUSE OFF</source>
+        <translation>MOUSE OFF</translation>
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnPopBox</name>
+    <name>mousecfg::CustomizeTab</name>
     <message>
-        <source>Yes</source>
-        <translation>Yes</translation>
+        <source>Front</source>
+        <translation>Front</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
+        <source>Side</source>
+        <translation>Side</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>No</translation>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>CUSTOMIZE</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::LightingTab</name>
+    <message>
+        <source>LIGHTING</source>
+        <translation>LIGHTING</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroTab</name>
+    <message>
+        <source>MACRO</source>
+        <translation>MACRO</translation>
     </message>
 </context>
 <context>
     <name>mousecfg::MousecfgWidget</name>
     <message>
-        <source>Profile</source>
-        <translation>Profile</translation>
-    </message>
-    <message>
         <source>Version</source>
         <translation>Version</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>Firmware Update</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>Dongle Disconnect!</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::PerformanceTab</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::ProfileBar</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -265,144 +309,12 @@
         <translation>Reset All</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Apply</translation>
-    </message>
-    <message>
         <source>LOAD1</source>
         <translation>LOAD1</translation>
     </message>
     <message>
         <source>SAVE</source>
         <translation>SAVE</translation>
-    </message>
-    <message>
-        <source>LIGHTING</source>
-        <translation>LIGHTING</translation>
-    </message>
-    <message>
-        <source>CUSTOMIZE</source>
-        <translation>CUSTOMIZE</translation>
-    </message>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-    <message>
-        <source>MACRO</source>
-        <translation>MACRO</translation>
-    </message>
-    <message>
-        <source>Firmware Update</source>
-        <translation>Firmware Update</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>Front</translation>
-    </message>
-    <message>
-        <source>Side</source>
-        <translation>Side</translation>
-    </message>
-    <message>
-        <source>&amp;Load Config</source>
-        <translation>&amp;Load Config</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>MOUSE OFF</source>
-        <translation>MOUSE OFF</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Dongle Disconnect!</source>
-        <translation>Dongle Disconnect!</translation>
-    </message>
-    <message>
-        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</translation>
-    </message>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>Mouse is sleeping or not connected.</translation>
-    </message>
-    <message>
-        <source>Send data failed, please try again.</source>
-        <translation>Send data failed, please try again.</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnSingleDPI</name>
-    <message>
-        <source>Link XY</source>
-        <translation>Link XY</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnDPIWindow</name>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnReportRate</name>
-    <message>
-        <source>REPORT RATE</source>
-        <translation>REPORT RATE</translation>
-    </message>
-    <message>
-        <source>Lift off Distance</source>
-        <translation>Lift off Distance</translation>
-    </message>
-    <message>
-        <source>1 mm</source>
-        <translation>1 mm</translation>
-    </message>
-    <message>
-        <source>2 mm</source>
-        <translation>2 mm</translation>
-    </message>
-    <message>
-        <source>125 HZ</source>
-        <translation>125 HZ</translation>
-    </message>
-    <message>
-        <source>250 HZ</source>
-        <translation>250 HZ</translation>
-    </message>
-    <message>
-        <source>500 HZ</source>
-        <translation>500 HZ</translation>
-    </message>
-    <message>
-        <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnPointSpeed</name>
-    <message>
-        <source>POINTER SPEED</source>
-        <translation>POINTER SPEED</translation>
-    </message>
-    <message>
-        <source>SCROLL SPEED</source>
-        <translation>SCROLL SPEED</translation>
     </message>
 </context>
 <context>
@@ -444,24 +356,97 @@
         <translation>The file is not match current mouse!</translation>
     </message>
     <message>
-        <source>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</source>
-        <translation>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</translation>
+        <source>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</source>
+        <translation>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::SkinnedDialog</name>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
     </message>
     <message>
-        <source>Save Profile File</source>
-        <translation>Save Profile File</translation>
+        <source>Ok</source>
+        <translation>Ok</translation>
     </message>
     <message>
-        <source>Load Profile File</source>
-        <translation>Load Profile File</translation>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>POINTER SPEED</translation>
     </message>
     <message>
-        <source>Save Config File</source>
-        <translation>Save Config File</translation>
+        <source>SCROLL SPEED</source>
+        <translation>SCROLL SPEED</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>REPORT RATE</translation>
     </message>
     <message>
-        <source>Load Config File</source>
-        <translation>Load Config File</translation>
+        <source>Lift off Distance</source>
+        <translation>Lift off Distance</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>Link XY</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::Tray</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>&amp;Load Config</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quit</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::WindowSession</name>
+    <message>
+        <source>Profile</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>Mouse is sleeping or not connected.</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>Send data failed, please try again.</translation>
     </message>
 </context>
 <context>

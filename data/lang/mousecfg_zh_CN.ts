@@ -197,44 +197,88 @@
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnMessageBox</name>
+    <name>mousecfg::BatteryGauge</name>
     <message>
-        <source>Yes</source>
-        <translation>是</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>否</translation>
+        <source>MOUSE OFF</source>
+        <translation>鼠标关闭</translation>
     </message>
 </context>
 <context>
-    <name>mousecfg::TarnPopBox</name>
+    <name>mousecfg::CustomizeTab</name>
     <message>
-        <source>Yes</source>
-        <translation>是</translation>
+        <source>Front</source>
+        <translation>正面</translation>
     </message>
     <message>
-        <source>Ok</source>
-        <translation>确定</translation>
+        <source>Side</source>
+        <translation>侧面</translation>
     </message>
     <message>
-        <source>No</source>
-        <translation>否</translation>
+        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
+        <translation>至少保留一个左键功能。</translation>
+    </message>
+    <message>
+        <source>CUSTOMIZE</source>
+        <translation>按键设置</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::LightingTab</name>
+    <message>
+        <source>LIGHTING</source>
+        <translation>灯光</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroTab</name>
+    <message>
+        <source>MACRO</source>
+        <translation>宏</translation>
     </message>
 </context>
 <context>
     <name>mousecfg::MousecfgWidget</name>
     <message>
-        <source>Profile</source>
-        <translation>配置</translation>
-    </message>
-    <message>
         <source>Version</source>
         <translation>版本</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Firmware Update</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Dongle Disconnect!</source>
+        <translation>接收器已断开！</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::PerformanceTab</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::ProfileBar</name>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
     </message>
     <message>
         <source>Press Enter To Apply</source>
@@ -265,144 +309,12 @@
         <translation>全部重置</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>应用</translation>
-    </message>
-    <message>
         <source>LOAD1</source>
         <translation>载入</translation>
     </message>
     <message>
         <source>SAVE</source>
         <translation>保存</translation>
-    </message>
-    <message>
-        <source>LIGHTING</source>
-        <translation>灯光</translation>
-    </message>
-    <message>
-        <source>CUSTOMIZE</source>
-        <translation>按键设置</translation>
-    </message>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-    <message>
-        <source>MACRO</source>
-        <translation>宏</translation>
-    </message>
-    <message>
-        <source>Firmware Update</source>
-        <translation>固件升级</translation>
-    </message>
-    <message>
-        <source>Front</source>
-        <translation>正面</translation>
-    </message>
-    <message>
-        <source>Side</source>
-        <translation>侧面</translation>
-    </message>
-    <message>
-        <source>&amp;Load Config</source>
-        <translation>显示窗口(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>退出(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>MOUSE OFF</source>
-        <translation>鼠标关闭</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Dongle Disconnect!</source>
-        <translation>接收器已断开！</translation>
-    </message>
-    <message>
-        <source>AT LEAST ONE CLICK FUNCTION TO BE RETAINED.</source>
-        <translation>至少保留一个左键功能。</translation>
-    </message>
-    <message>
-        <source>Mouse is sleeping or not connected.</source>
-        <translation>鼠标处于休眠状态或未连接。</translation>
-    </message>
-    <message>
-        <source>Send data failed, please try again.</source>
-        <translation>发送数据失败，请重试。</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnSingleDPI</name>
-    <message>
-        <source>Link XY</source>
-        <translation>联动XY</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnDPIWindow</name>
-    <message>
-        <source>DPI</source>
-        <translation>DPI</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnReportRate</name>
-    <message>
-        <source>REPORT RATE</source>
-        <translation>回报率</translation>
-    </message>
-    <message>
-        <source>Lift off Distance</source>
-        <translation>静默高度</translation>
-    </message>
-    <message>
-        <source>1 mm</source>
-        <translation>1 mm</translation>
-    </message>
-    <message>
-        <source>2 mm</source>
-        <translation>2 mm</translation>
-    </message>
-    <message>
-        <source>125 HZ</source>
-        <translation>125 HZ</translation>
-    </message>
-    <message>
-        <source>250 HZ</source>
-        <translation>250 HZ</translation>
-    </message>
-    <message>
-        <source>500 HZ</source>
-        <translation>500 HZ</translation>
-    </message>
-    <message>
-        <source>1000 HZ</source>
-        <translation>1000 HZ</translation>
-    </message>
-</context>
-<context>
-    <name>mousecfg::TarnPointSpeed</name>
-    <message>
-        <source>POINTER SPEED</source>
-        <translation>指针速度</translation>
-    </message>
-    <message>
-        <source>SCROLL SPEED</source>
-        <translation>滚动速度</translation>
     </message>
 </context>
 <context>
@@ -444,24 +356,97 @@
         <translation>该文件与当前鼠标不匹配！</translation>
     </message>
     <message>
-        <source>The name is not valid: it must not be empty, "." or "..", nor contain / or \.</source>
+        <source>The name is not valid: it must not be empty, &quot;.&quot; or &quot;..&quot;, nor contain / or \.</source>
         <translation>名称无效：不能为空、“.”或“..”，也不能包含 / 或 \。</translation>
     </message>
+</context>
+<context>
+    <name>mousecfg::SkinnedDialog</name>
     <message>
-        <source>Save Profile File</source>
-        <translation>保存配置文件</translation>
+        <source>Yes</source>
+        <translation>是</translation>
     </message>
     <message>
-        <source>Load Profile File</source>
-        <translation>载入配置文件</translation>
+        <source>Ok</source>
+        <translation>确定</translation>
     </message>
     <message>
-        <source>Save Config File</source>
-        <translation>保存设置文件</translation>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnDPIWindow</name>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnPointSpeed</name>
+    <message>
+        <source>POINTER SPEED</source>
+        <translation>指针速度</translation>
     </message>
     <message>
-        <source>Load Config File</source>
-        <translation>载入设置文件</translation>
+        <source>SCROLL SPEED</source>
+        <translation>滚动速度</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnReportRate</name>
+    <message>
+        <source>REPORT RATE</source>
+        <translation>回报率</translation>
+    </message>
+    <message>
+        <source>Lift off Distance</source>
+        <translation>静默高度</translation>
+    </message>
+    <message>
+        <source>1 mm</source>
+        <translation>1 mm</translation>
+    </message>
+    <message>
+        <source>2 mm</source>
+        <translation>2 mm</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnSingleDPI</name>
+    <message>
+        <source>Link XY</source>
+        <translation>联动XY</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::Tray</name>
+    <message>
+        <source>&amp;Load Config</source>
+        <translation>显示窗口(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::WindowSession</name>
+    <message>
+        <source>Profile</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Mouse is sleeping or not connected.</source>
+        <translation>鼠标处于休眠状态或未连接。</translation>
+    </message>
+    <message>
+        <source>Send data failed, please try again.</source>
+        <translation>发送数据失败，请重试。</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,9 @@
 #include <QLoggingCategory>
 
 #include "app/app_command_line.h"
-#include "app/app_services.h"
-#include "app/mousecfg_widget.h"
+#include "app/app_runtime.h"
 #include "app/startup_probe.h"
+#include "app/window/mousecfg_widget.h"
 #include "platform/single_instance.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
         AppRuntime runtime(paths, simulate, options.faults);
         MousecfgWidget window(runtime.services());
         installStartupProbe(&window);
-        if (window.connectedMice() != 0) {
+        if (window.session().connectedMice() != 0) {
             window.setWindowOpacity(1.0);
             window.show();
         }

@@ -132,7 +132,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     std::unique_ptr<HidBackend> ownBackend;
     context.backend = environment.backend;
     if (!context.backend) {
-        ownBackend = makeBackend(context.simulate, faults);
+        ownBackend = makeBackend(context.simulate, context.paths, faults);
         context.backend = ownBackend.get();
     } else if (auto* sim = dynamic_cast<SimulatedMouse*>(context.backend)) {
         faults.installOn(*sim);

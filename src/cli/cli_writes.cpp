@@ -111,8 +111,14 @@ int runApplyCommand(CliContext& context, const QCommandLineParser& parser) {
 void addFramesOptions(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(QStringLiteral("mask"),
                                         QStringLiteral("Sections to write: 1 settings, 2 DPI, 4 buttons and "
-                                                       "macros, 8 lighting (default 15)."),
+                                                       "macros, 8 lighting (default 15). The tables are the "
+                                                       "active profile's (button changes write all five "
+                                                       "button tables)."),
                                         QStringLiteral("N"), QStringLiteral("15")));
+    parser.addOption(QCommandLineOption(QStringLiteral("all-profiles"),
+                                        QStringLiteral("Write the tables of --mask for all five profiles, "
+                                                       "each into its own bank (with the default mask: "
+                                                       "what 'apply --all' sends).")));
     parser.addOption(QCommandLineOption(QStringLiteral("link-mode"),
                                         QStringLiteral("Link mode the mouse last reported (byte 11 of its "
                                                        "battery report; default 0)."),
@@ -149,7 +155,9 @@ int runFramesCommand(CliContext& context, const QCommandLineParser& parser) {
     link.setLinkMode(static_cast<uint8_t>(linkMode));
     ProfileWriter writer(link, context.paths);
     sim.clearFrameLog();
-    const TxResult r = writer.WriteProfileSet(state, mask);
+    ProfileChanges changes = ProfileChanges::forProfile(currentProfileIndex(state), mask);
+    if (parser.isSet(QStringLiteral("all-profiles"))) changes.perProfile.fill(mask & change::kTables);
+    const TxResult r = writer.WriteProfileSet(state, changes);
     for (const QByteArray& frame : sim.frameLog()) *context.out << hexLine(frame) << '\n';
     link.CloseDevice();
     if (r != TxOk) {

@@ -15,7 +15,7 @@ inline constexpr int kCliMouseOff = 5;  // the mouse reports itself off: nothing
 // mousecfg-cli apply [--all]
 void addApplyOptions(QCommandLineParser& parser);
 int runApplyCommand(CliContext& context, const QCommandLineParser& parser);
-// mousecfg-cli frames [--mask N] [--link-mode M]
+// mousecfg-cli frames [--mask N] [--all-profiles] [--link-mode M]
 void addFramesOptions(QCommandLineParser& parser);
 int runFramesCommand(CliContext& context, const QCommandLineParser& parser);
 // mousecfg-cli export FILE, mousecfg-cli import FILE

@@ -40,17 +40,18 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
         outcome.result = kApplyMouseOff;
         return outcome;
     }
-    ChangeMask mask = computeChangeMask(working, stored, paths);
-    if (diffBefore || writeAll) mask = change::kAll;
-    if (mask == change::kNone) {
+    ProfileChanges changes = computeProfileChanges(working, stored, paths);
+    if (diffBefore || writeAll) changes = ProfileChanges::all();
+    if (changes.empty()) {
         // Nothing to send: the flag goes back to what it was.
         appsettings::saveDiff(paths, 0);
         return outcome;
     }
 
-    outcome.mask = mask;
-    qCDebug(lcDevice) << "apply: writing mask" << mask;
-    outcome.result = writer.WriteProfileSet(working, mask);
+    outcome.mask = changes.combined();
+    outcome.changes = changes;
+    qCDebug(lcDevice) << "apply: writing mask" << outcome.mask;
+    outcome.result = writer.WriteProfileSet(working, changes);
     stored = working;
     if (outcome.result != TxOk) {
         qCDebug(lcDevice) << "profile write failed with" << outcome.result

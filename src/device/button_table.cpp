@@ -152,8 +152,10 @@ std::optional<int> buttonSlotOffset(int position, const ButtonLayout& layout) {
     return 4 * m + 2;
 }
 
-ButtonBuffer buildButtonBuffer(MouseProfile& profile, const ButtonLayout& layout, MacroNumberMap& macros) {
-    macros.clear();
+namespace {
+
+// One profile's table; new macro names get the next numbers of `macros`.
+ButtonBuffer encodeButtonBuffer(MouseProfile& profile, const ButtonLayout& layout, MacroNumberMap& macros) {
     ButtonBuffer buf{};
     buf[0] = 0x0A;
     buf[1] = 0x00;
@@ -168,6 +170,21 @@ ButtonBuffer buildButtonBuffer(MouseProfile& profile, const ButtonLayout& layout
     encode(40, 22);
     encode(41, 23);
     return buf;
+}
+
+}  // namespace
+
+ButtonBuffer buildButtonBuffer(MouseProfile& profile, const ButtonLayout& layout, MacroNumberMap& macros) {
+    macros.clear();
+    return encodeButtonBuffer(profile, layout, macros);
+}
+
+ButtonBuffers buildButtonBuffers(ConfigState& state, const ButtonLayout& layout, MacroNumberMap& macros) {
+    macros.clear();
+    ButtonBuffers buffers{};
+    for (size_t p = 0; p < buffers.size(); ++p)
+        buffers[p] = encodeButtonBuffer(state.profiles[p], layout, macros);
+    return buffers;
 }
 
 FrameList buttonTableFrames(const ButtonBuffer& buf) {

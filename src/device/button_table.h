@@ -7,12 +7,10 @@
 #include <optional>
 
 #include "device/config_frames.h"
+#include "storage/config_state.h"
 #include "storage/product_descriptor.h"
 
 namespace mousecfg {
-
-struct ButtonAssignment;
-struct MouseProfile;
 
 // Macro numbers handed out by the button table, in number order; the macro upload walks it and
 // removes each name once its macro is encoded.
@@ -67,9 +65,14 @@ std::optional<int> buttonSlotOffset(int position, const ButtonLayout& layout);
 constexpr int kButtonBufferBytes = 128;
 using ButtonBuffer = std::array<uint8_t, kButtonBufferBytes>;
 
-// Encodes the first profile's buttons 0..buttonCount-1 (at most the 42 slots) and the wheel
-// entries 40 and 41 into the table; empties and refills `macros`.
+// Encodes a profile's buttons 0..buttonCount-1 (at most the 42 slots) and the wheel entries 40
+// and 41 into the table; empties and refills `macros`.
 ButtonBuffer buildButtonBuffer(MouseProfile& profile, const ButtonLayout& layout, MacroNumberMap& macros);
+// The tables of all five profiles under one macro numbering: `macros` is emptied once and filled
+// in profile order, then button order, so a macro has the same number in every profile's table
+// and the numbers index the one macro memory that all profiles share.
+using ButtonBuffers = std::array<ButtonBuffer, kProfileCount>;
+ButtonBuffers buildButtonBuffers(ConfigState& state, const ButtonLayout& layout, MacroNumberMap& macros);
 FrameList buttonTableFrames(const ButtonBuffer& buffer);
 
 }  // namespace mousecfg

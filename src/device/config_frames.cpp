@@ -40,7 +40,6 @@ uint8_t lightingEffectCode(uint8_t ledMode) {
 
 FrameList globalSettingsFrames(const ConfigState& state) {
     const int active = currentProfileIndex(state);
-    const MouseProfile& first = state.profiles[0];
     const MouseProfile& current = state.profiles[static_cast<size_t>(active)];
     uint8_t d[19] = {};
     for (int i = 0; i < kProfileCount; ++i) {
@@ -49,8 +48,9 @@ FrameList globalSettingsFrames(const ConfigState& state) {
     }
     d[5] = state.LiftHigh;
     d[6] = static_cast<uint8_t>(active);
-    d[7] = first.LedMoveOFF;
-    d[8] = first.LedSleepTime;
+    // The lighting's sleep settings are the active profile's, like its stage and effect.
+    d[7] = current.LedMoveOFF;
+    d[8] = current.LedSleepTime;
     d[9] = 0x01;
     d[10] = 0x01;
     d[16] = 0x1F;

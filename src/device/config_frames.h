@@ -32,7 +32,8 @@ uint8_t lightingEffectCode(uint8_t ledMode);
 
 // Section 0x01: the settings frame and its closing frame. The active profile is
 // currentProfileIndex(state), and the same index is sent as the profile, so a ProfileID outside
-// 0..4 never selects a profile the mouse does not have.
+// 0..4 never selects a profile the mouse does not have; its stage, effect and lighting sleep
+// settings go with it.
 FrameList globalSettingsFrames(const ConfigState& state);
 
 // The DPI stage count the mouse is told: the product's count, or 8 when it is outside 1..8.

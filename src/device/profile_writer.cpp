@@ -42,11 +42,26 @@ TxResult ProfileWriter::ReloadAllSections() {
     return TxOk;
 }
 
+namespace {
+
+uint8_t profileOrFirst(int index) {
+    return (index >= 0 && index < kProfileCount) ? static_cast<uint8_t>(index) : 0;
+}
+
+}  // namespace
+
 int ProfileWriter::SelectProfile(int index) {
-    const uint8_t profile = (index >= 0 && index < kProfileCount) ? static_cast<uint8_t>(index) : 0;
+    const uint8_t profile = profileOrFirst(index);
     link_.WriteAndVerify(selectProfileFrame(profile));
     link_.WriteAndVerify(reloadFrame(0x01));
     return 1;
+}
+
+TxResult ProfileWriter::SwitchProfile(int index) {
+    TxResult r = link_.WriteAndVerify(selectProfileFrame(profileOrFirst(index)));
+    if (r == TxOk) r = link_.WriteAndVerify(reloadFrame(0x01));
+    if (r == TxOk) r = ReloadAllSections();
+    return r;
 }
 
 TxResult ProfileWriter::WriteGlobalSettings() {
@@ -54,18 +69,17 @@ TxResult ProfileWriter::WriteGlobalSettings() {
 }
 
 TxResult ProfileWriter::WriteDpiTable(int profile) {
-    const size_t p = (profile >= 0 && profile < kProfileCount) ? static_cast<size_t>(profile) : 0;
-    return sendAll(
-        dpiTableFrames(image_.profiles[p], product_.dpiStageCount, product_.sensorCode, link_.linkMode()));
+    return sendAll(dpiTableFrames(image_.profiles[profileOrFirst(profile)], product_.dpiStageCount,
+                                  product_.sensorCode, link_.linkMode()));
 }
 
-TxResult ProfileWriter::WriteButtonTable() {
-    const ButtonBuffer buffer = buildButtonBuffer(image_.profiles[0], product_.buttons, macros_);
-    return sendAll(buttonTableFrames(buffer));
+TxResult ProfileWriter::WriteButtonTable(int profile) {
+    buttons_ = buildButtonBuffers(image_, product_.buttons, macros_);
+    return sendAll(buttonTableFrames(buttons_[profileOrFirst(profile)]));
 }
 
-TxResult ProfileWriter::WriteLedTable() {
-    return sendAll(ledTableFrames(image_.profiles[0]));
+TxResult ProfileWriter::WriteLedTable(int profile) {
+    return sendAll(ledTableFrames(image_.profiles[profileOrFirst(profile)]));
 }
 
 TxResult ProfileWriter::UploadMacros() {
@@ -79,16 +93,59 @@ TxResult ProfileWriter::UploadMacros() {
     return sendAll(macroMemoryFrames(memory_));
 }
 
+// One profile's tables, in the order the mouse has always been written: buttons, DPI, lighting.
+// The button buffers were built for the whole sequence.
+TxResult ProfileWriter::writeTables(int profile, ChangeMask groups) {
+    TxResult r = TxOk;
+    if ((groups & change::kButtons) &&
+        (r = sendAll(buttonTableFrames(buttons_[static_cast<size_t>(profile)]))) != TxOk)
+        return r;
+    if ((groups & change::kDpi) && (r = WriteDpiTable(profile)) != TxOk) return r;
+    if ((groups & change::kLighting) && (r = WriteLedTable(profile)) != TxOk) return r;
+    return TxOk;
+}
+
 TxResult ProfileWriter::WriteProfileSet(const ConfigState& state, ChangeMask flags) {
+    return WriteProfileSet(state, ProfileChanges::forProfile(currentProfileIndex(state), flags));
+}
+
+TxResult ProfileWriter::WriteProfileSet(const ConfigState& state, const ProfileChanges& requested) {
     if (status_) status_->stop();
     image_ = state;
+    ProfileChanges changes = requested;
+    const bool buttons = (changes.combined() & change::kButtons) != 0;
+    if (buttons) {
+        for (ChangeMask& m : changes.perProfile) m |= change::kButtons;
+        buttons_ = buildButtonBuffers(image_, product_.buttons, macros_);
+    }
+    const int active = currentProfileIndex(image_);
+    std::vector<int> order;  // the profiles that are not active first, the active one last
+    for (int p = 0; p < kProfileCount; ++p)
+        if (p != active) order.push_back(p);
+    order.push_back(active);
+
     TxResult r = SetConfigMode(true);
     if (r != TxOk) return r;
-    if ((flags & change::kBasic) && (r = WriteGlobalSettings()) != TxOk) return r;
-    if ((flags & change::kButtons) && (r = WriteButtonTable()) != TxOk) return r;
-    if ((flags & change::kDpi) && (r = WriteDpiTable(0)) != TxOk) return r;
-    if ((flags & change::kLighting) && (r = WriteLedTable()) != TxOk) return r;
-    if ((flags & change::kAll) && (r = ReloadAllSections()) != TxOk) return r;
+    int selected = -1;  // the profile this sequence has made the mouse select
+    auto select = [&](int profile) {
+        if (selected == profile) return TxOk;
+        selected = profile;
+        return link_.WriteAndVerify(selectProfileFrame(static_cast<uint8_t>(profile)));
+    };
+    if (changes.global & change::kBasic) {
+        if ((r = WriteGlobalSettings()) != TxOk) return r;
+        selected = active;  // the settings name the active profile
+    }
+    for (int p : order) {
+        const ChangeMask groups = changes.perProfile[static_cast<size_t>(p)] & change::kTables;
+        if (groups == change::kNone) continue;
+        if ((r = select(p)) != TxOk) return r;
+        if ((r = writeTables(p, groups)) != TxOk) return r;
+    }
+    if (!changes.empty()) {
+        if ((r = select(active)) != TxOk) return r;
+        if ((r = ReloadAllSections()) != TxOk) return r;
+    }
     if ((r = UploadMacros()) != TxOk) return r;
     if ((r = SetConfigMode(false)) != TxOk) return r;
     if (status_) status_->start();

@@ -19,9 +19,22 @@ struct WriteProduct {
 // Reads them from Config.ini and the product descriptor.
 WriteProduct loadWriteProduct(const Paths& paths);
 
-// Reprograms the mouse from a profile set: configuration mode, the sections named by the change
-// mask, section reloads, the macro memory, and back to normal mode. Every frame goes through the
+// Reprograms the mouse from a profile set: configuration mode, the groups named by the changes,
+// section reloads, the macro memory, and back to normal mode. Every frame goes through the
 // link's checked transaction and the first failure ends the sequence with its result code.
+//
+// The mouse keeps one settings section for all profiles and a DPI, button and lighting table per
+// profile; a table write lands in the bank of the profile the mouse has selected. So every table
+// is encoded from the profile it is written for, and the order is:
+//   enter; the settings section (it also selects the active profile); for each profile with
+//   changed tables, the profiles that are not active first, then the active one: a select frame
+//   (0x44) unless that profile is already selected in this sequence, then its button, DPI and
+//   lighting tables; the active profile selected again when it is not; the five reloads; the
+//   macro memory; leave.
+// The active profile is selected before its tables even without a settings write, since the mouse
+// may have been switched with its own button since the last status report. A change of the button
+// group in any profile writes the button tables of all five: macro numbers are handed out over all
+// five profiles in one map (profile order, button order) for the one macro memory they share.
 //
 // The writer owns the device image (what was last encoded for the mouse) and the macro number
 // map; both live as long as the writer, which the application keeps for the whole run. With a
@@ -31,11 +44,14 @@ class ProfileWriter {
 public:
     ProfileWriter(DeviceLink& link, Paths paths, StatusReporter* status = nullptr);
 
+    // The product facts the writes encode for: read at construction; whoever can switch mice sets
+    // them again before a write.
     void setProduct(const WriteProduct& product) { product_ = product; }
     const WriteProduct& product() const { return product_; }
-    void reloadProduct() { product_ = loadWriteProduct(paths_); }
 
-    // flags: change::kBasic, kDpi, kButtons, kLighting (any combination).
+    TxResult WriteProfileSet(const ConfigState& state, const ProfileChanges& changes);
+    // flags: change::kBasic, kDpi, kButtons, kLighting (any combination), for the settings section
+    // and the active profile's tables (kButtons still writes all five button tables).
     TxResult WriteProfileSet(const ConfigState& state, ChangeMask flags);
 
     TxResult SetConfigMode(bool enter);
@@ -43,12 +59,16 @@ public:
     // Selects the active profile (an index outside 0..4 selects profile 0) and reloads the
     // global settings; the frames' results are not looked at and 1 is always returned.
     int SelectProfile(int index);
+    // A profile chosen in the window: the two frames of SelectProfile, then ReloadAllSections;
+    // the first failing frame ends it with its result code.
+    TxResult SwitchProfile(int index);
 
-    // The single sections, encoded from the device image.
+    // The single sections, encoded from the device image. A table goes to whatever bank the mouse
+    // has selected; WriteButtonTable numbers the macros of all five profiles first.
     TxResult WriteGlobalSettings();
     TxResult WriteDpiTable(int profile);
-    TxResult WriteButtonTable();
-    TxResult WriteLedTable();
+    TxResult WriteButtonTable(int profile);
+    TxResult WriteLedTable(int profile);
     TxResult UploadMacros();
 
     const ConfigState& deviceImage() const { return image_; }
@@ -58,6 +78,7 @@ public:
 
 private:
     TxResult sendAll(const FrameList& frames);
+    TxResult writeTables(int profile, ChangeMask groups);
 
     DeviceLink& link_;
     Paths paths_;
@@ -65,6 +86,7 @@ private:
     WriteProduct product_;
     ConfigState image_;
     MacroNumberMap macros_;
+    ButtonBuffers buttons_{};
     MacroMemory memory_{};
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "device/hid_backend.h"
@@ -7,8 +8,14 @@
 
 namespace mousecfg {
 
-// The backend the programs use: the simulated mouse with simulate (developing `faults`, if any),
-// else hidapi.
-std::unique_ptr<HidBackend> makeBackend(bool simulate, const FaultPlan& faults = FaultPlan());
+class Paths;
+
+// The file in the data folder where the simulated mouse keeps its memory across runs.
+QString simulatedMouseStateFile(const Paths& paths);
+
+// The backend the programs use: with simulate, the simulated mouse keeping its memory in the
+// data folder of `paths` (and developing `faults`, if any); else hidapi.
+std::unique_ptr<HidBackend> makeBackend(bool simulate, const Paths& paths,
+                                        const FaultPlan& faults = FaultPlan());
 
 }  // namespace mousecfg

@@ -7,7 +7,8 @@
 namespace mousecfg::simdecode {
 
 // Decoders of the simulated mouse's memory sections back into the settings they hold. They read
-// raw section bytes (SimulatedMouse::section), so new sections can be decoded beside these.
+// raw section bytes (SimulatedMouse::section), so new sections can be decoded beside these; a
+// profile's own DPI, button and lighting tables are SimulatedMouse::section(command, profile).
 // Out-of-range reads give 0.
 
 // Section 0x01.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <deque>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "device/hid_backend.h"
+#include "sim/firmware_memory.h"
 
 namespace mousecfg {
 
@@ -21,12 +23,23 @@ namespace mousecfg {
 // opened on it (as a Linux hidraw node does); with PathStyle::Windows each collection has its own
 // "...&col01" / "...&col04" path and only sees its own reports.
 //
-// Firmware model: 128-byte sections 0x01..0x04 and the 4096-byte macro section 0x05; writes land
-// only in configuration mode (0x46 byte 5 = 0 enters, 1 leaves). Echo rules: commands 0x00..0x0A
-// are echoed whole, 0x40 and 0x46 with their header only, 0x44 and 0x48 not at all; frames with a
-// wrong report ID, marker or checksum are ignored. 0x48 queues a battery report (0x48) and, unless
-// the mouse is off, a status report (0x49). Profile, DPI stage and rate changed "on the mouse"
-// are reported unasked. Each handle queues at most 64 input reports; later ones are dropped.
+// Firmware model (FirmwareMemory): the 128-byte settings section 0x01, the DPI, button and
+// lighting sections 0x02..0x04 once per on-board profile (five banks; a table write lands in the
+// bank of the selected profile), and the 4096-byte macro section 0x05 shared by all profiles;
+// writes land only in configuration mode. 0x44, a settings write of byte 6 and a switch on the
+// mouse select a profile; the reload of the settings section (0x40 mask 0x01) puts it in effect
+// with its own DPI stage and report rate. firmware_memory.h has the details.
+//
+// Echo rules: commands 0x00..0x0A are echoed whole, 0x40 and 0x46 with their header only, 0x44
+// and 0x48 not at all; frames with a wrong report ID, marker or checksum are ignored. 0x48 queues
+// a battery report (0x48) and, unless the mouse is off, a status report (0x49) with the profile,
+// stage and rate in effect. Profile, DPI stage and rate changed "on the mouse" are reported
+// unasked. Each handle queues at most 64 input reports; later ones are dropped.
+//
+// Memory across runs: with Options::stateFile the mouse starts from that file (the factory state
+// when it is missing or damaged) and writes it, atomically, whenever configuration mode is left,
+// after a profile selection or reload outside configuration mode, and after a change on the
+// mouse, so a restarted program finds the mouse as it was left.
 //
 // Thread-safe: the status thread and a test may use it at the same time.
 class SimulatedMouse : public HidBackend {
@@ -39,9 +52,10 @@ public:
         PathStyle style = PathStyle::Hidraw;
         uint16_t receiverRelease = 0x0100;
         uint16_t cableRelease = 0x0100;
+        QString stateFile = QString();  // where the memory is kept across runs; empty: nowhere
     };
-    static constexpr int kSectionSize = 128;
-    static constexpr int kMacroSectionSize = 4096;
+    static constexpr int kSectionSize = FirmwareMemory::kSectionSize;
+    static constexpr int kMacroSectionSize = FirmwareMemory::kMacroSectionSize;
     static constexpr int kQueueLimit = 64;
     static constexpr uint8_t kMotionReportId = 0x01;
 
@@ -73,8 +87,10 @@ public:
     int openHandleCount() const;
 
     // --- Memory
-    QByteArray section(uint8_t command) const;  // empty for an unknown section
-    void setSection(uint8_t command, const QByteArray& bytes);
+    // Section 0x01..0x05; for the banked sections 0x02..0x04 the bank of `profile` (0..4), or of
+    // the selected profile with -1. Empty for an unknown section or profile.
+    QByteArray section(uint8_t command, int profile = -1) const;
+    void setSection(uint8_t command, const QByteArray& bytes, int profile = -1);
     bool inConfigMode() const;
     std::vector<uint8_t> reloadMasks() const;  // byte 6 of every 0x40 received, in order
 
@@ -87,9 +103,11 @@ public:
     void setWriteStatus(uint8_t status);
     void setMouseOff(bool off);  // battery answers all zero, no status answer
     void setMode(uint8_t mode);
+    // The profile, DPI stage and rate in effect (what the status report gives).
     uint8_t activeProfile() const;
     uint8_t dpiStage() const;
     uint8_t rate() const;
+    uint8_t selectedProfile() const;  // the bank that table writes land in
     // Changes "on the mouse": each reports itself unasked with a status report.
     void changeProfileOnMouse(uint8_t profile);
     void changeDpiStageOnMouse(uint8_t stage);

@@ -172,13 +172,11 @@ bool basicDiffers(const ConfigState& w, const ConfigState& s) {
     return changed;
 }
 
-bool dpiDiffers(const ConfigState& w, const ConfigState& s) {
-    for (int p = 0; p < kProfileCount; ++p) {
-        for (int i = 0; i < kDpiStageSlots; ++i) {
-            const DpiStage& a = w.profiles[p].dpiStages[i];
-            const DpiStage& b = s.profiles[p].dpiStages[i];
-            if (a.used != b.used || a.x != b.x || a.y != b.y) return true;
-        }
+bool dpiDiffersIn(const MouseProfile& a, const MouseProfile& b) {
+    for (int i = 0; i < kDpiStageSlots; ++i) {
+        const DpiStage& x = a.dpiStages[i];
+        const DpiStage& y = b.dpiStages[i];
+        if (x.used != y.used || x.x != y.x || x.y != y.y) return true;
     }
     return false;
 }
@@ -191,40 +189,81 @@ bool takeMacroWriteSign(const Paths& paths, const QString& name) {
     return true;
 }
 
-bool buttonsDiffer(const ConfigState& w, const ConfigState& s, const Paths& paths) {
-    for (int p = 0; p < kProfileCount; ++p) {
-        for (int i = 0; i < kButtonSlots; ++i) {
-            const ButtonAssignment& a = w.profiles[p].buttons[i];
-            const ButtonAssignment& b = s.profiles[p].buttons[i];
-            if (!sameAssignmentBody(a, b)) return true;
-            if (a.Fun != kFunMacro) continue;
-            if (a.macroname != b.macroname) return true;
-            if (takeMacroWriteSign(paths, a.macroname)) return true;
-        }
-    }
+bool assignmentDiffers(const ButtonAssignment& a, const ButtonAssignment& b) {
+    return !sameAssignmentBody(a, b) || (a.Fun == kFunMacro && a.macroname != b.macroname);
+}
+
+bool buttonsDifferIn(const MouseProfile& a, const MouseProfile& b) {
+    for (int i = 0; i < kButtonSlots; ++i)
+        if (assignmentDiffers(a.buttons[i], b.buttons[i])) return true;
     return false;
 }
 
-bool lightingDiffers(const ConfigState& w, const ConfigState& s) {
+// The profile where the scan for the button group stops: at the first difference or at the first
+// macro file whose "Setting/WriteSign" is set (that flag is then cleared, so one scan clears at
+// most one file's flag). -1 when the buttons are the same and no flag is set.
+int firstButtonChange(const ConfigState& w, const ConfigState& s, const Paths& paths) {
     for (int p = 0; p < kProfileCount; ++p) {
-        const MouseProfile& a = w.profiles[p];
-        const MouseProfile& b = s.profiles[p];
-        if (a.LedMode != b.LedMode) return true;
-        // An effect number outside the table (a damaged file) has no entry to compare.
-        if (a.LedMode < kLedModes && !sameColourSettings(a.ledModes[a.LedMode], b.ledModes[a.LedMode]))
-            return true;
+        for (int i = 0; i < kButtonSlots; ++i) {
+            const ButtonAssignment& a = w.profiles[p].buttons[i];
+            if (assignmentDiffers(a, s.profiles[p].buttons[i])) return p;
+            if (a.Fun == kFunMacro && takeMacroWriteSign(paths, a.macroname)) return p;
+        }
     }
-    return false;
+    return -1;
+}
+
+bool lightingDiffersIn(const MouseProfile& a, const MouseProfile& b) {
+    if (a.LedMode != b.LedMode) return true;
+    // An effect number outside the table (a damaged file) has no entry to compare.
+    return a.LedMode < kLedModes && !sameColourSettings(a.ledModes[a.LedMode], b.ledModes[a.LedMode]);
 }
 
 }  // namespace
 
+ChangeMask ProfileChanges::combined() const {
+    ChangeMask m = global;
+    for (ChangeMask p : perProfile) m |= p;
+    return m;
+}
+
+ProfileChanges ProfileChanges::all() {
+    ProfileChanges c;
+    c.global = change::kBasic;
+    c.perProfile.fill(change::kTables);
+    return c;
+}
+
+ProfileChanges ProfileChanges::forProfile(int profile, ChangeMask mask) {
+    ProfileChanges c;
+    c.global = mask & change::kBasic;
+    if (profile >= 0 && profile < kProfileCount)
+        c.perProfile[static_cast<size_t>(profile)] = mask & change::kTables;
+    return c;
+}
+
+bool operator==(const ProfileChanges& a, const ProfileChanges& b) {
+    return a.global == b.global && a.perProfile == b.perProfile;
+}
+
+ProfileChanges computeProfileChanges(const ConfigState& working, const ConfigState& stored,
+                                     const Paths& paths) {
+    ProfileChanges c;
+    if (basicDiffers(working, stored)) c.global = change::kBasic;
+    const int buttonStop = firstButtonChange(working, stored, paths);
+    for (int p = 0; p < kProfileCount; ++p) {
+        const MouseProfile& a = working.profiles[p];
+        const MouseProfile& b = stored.profiles[p];
+        ChangeMask& m = c.perProfile[static_cast<size_t>(p)];
+        if (dpiDiffersIn(a, b)) m |= change::kDpi;
+        if (p == buttonStop || buttonsDifferIn(a, b)) m |= change::kButtons;
+        if (lightingDiffersIn(a, b)) m |= change::kLighting;
+    }
+    return c;
+}
+
 ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stored, const Paths& paths) {
-    ChangeMask mask = change::kNone;
-    if (basicDiffers(working, stored)) mask |= change::kBasic;
-    if (dpiDiffers(working, stored)) mask |= change::kDpi;
-    if (buttonsDiffer(working, stored, paths)) mask |= change::kButtons;
-    if (lightingDiffers(working, stored)) mask |= change::kLighting;
+    const ChangeMask mask = computeProfileChanges(working, stored, paths).combined();
     qCDebug(lcStorage) << "change mask" << mask;
     return mask;
 }

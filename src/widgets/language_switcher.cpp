@@ -23,45 +23,49 @@ bool LanguageSwitcher::loadAtStartup() {
     if (current_ != stored)
         qCDebug(lcWidgets) << "stored language" << stored << "is not offered, using" << current_;
     updateContext();
-    if (!hasChoice()) return false;
-    return loadAndInstall(current_);
+    std::unique_ptr<QTranslator> translator = load(current_);
+    if (!translator) return false;
+    install(std::move(translator));
+    return true;
 }
 
 bool LanguageSwitcher::switchTo(int index) {
     if (index < 0 || index >= table_.usableCount()) return false;
+    // Loaded into a fresh translator first: a file that fails to load must not replace the
+    // translation, the font or the stored choice in use now.
+    std::unique_ptr<QTranslator> candidate = load(index);
+    if (!candidate) return false;
     // The font follows before the translation is installed, so widgets that re-read it on the
     // toolkit's LanguageChange event get the new one.
     current_ = index;
     updateContext();
-    const bool loaded = loadAndInstall(index);
-    // Written even when the file did not load, so the next start tries this language again.
+    install(std::move(candidate));
     languages::saveLanguageId(paths_, index);
-    if (loaded) {
-        // The toolkit posts LanguageChange to every window; deliver it now so every widget shows
-        // the new language before the caller lays the window out again.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-        Q_EMIT languageChanged(index);
-    }
-    return loaded;
+    // The toolkit posts LanguageChange to every window; deliver it now so every widget shows the
+    // new language before the caller lays the window out again.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    Q_EMIT languageChanged(index);
+    return true;
 }
 
-bool LanguageSwitcher::loadAndInstall(int index) {
+std::unique_ptr<QTranslator> LanguageSwitcher::load(int index) const {
     const QString file = languages::translationFile(paths_, table_, index);
-    // Load into a fresh translator first: a file that fails to load must not empty the
-    // translation that is installed now.
-    auto* candidate = new QTranslator(this);
+    auto candidate = std::make_unique<QTranslator>();
     if (file.isEmpty() || !candidate->load(file)) {
         qCDebug(lcWidgets) << "cannot load translation" << file;
-        delete candidate;
-        return false;
+        return nullptr;
     }
+    return candidate;
+}
+
+void LanguageSwitcher::install(std::unique_ptr<QTranslator> candidate) {
     if (translator_) {
         QCoreApplication::removeTranslator(translator_);
         delete translator_;
     }
-    translator_ = candidate;
+    translator_ = candidate.release();
+    translator_->setParent(this);
     installed_ = QCoreApplication::installTranslator(translator_);
-    return true;
 }
 
 void LanguageSwitcher::updateContext() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <memory>
 
 #include "storage/languages.h"
 #include "storage/paths.h"
@@ -19,16 +20,17 @@ public:
     explicit LanguageSwitcher(const Paths& paths, QObject* parent = nullptr);
     ~LanguageSwitcher() override;
 
-    // Start-up: reads "Config/LangID" and the table; with more than one language, loads the
-    // current language's file and installs it when it loads. Returns true when installed. A
-    // stored index outside the table's languages falls back to language 0.
+    // Start-up: reads "Config/LangID" and the table and installs the current language's file
+    // when it loads. Returns true when installed. A stored index outside the table's languages
+    // falls back to language 0.
     bool loadAtStartup();
 
-    // Switches to language `index` (one of the table's languages): the index becomes current
-    // and is written to LangConfig.ini whether or not its file loads; when it loads, it is
-    // installed, every widget has received its LanguageChange event when this returns, and
-    // languageChanged() is emitted. Returns false for an index outside the table or a file that
-    // does not load.
+    // Switches to language `index` (one of the table's languages). When its file loads, the
+    // index becomes current and is written to LangConfig.ini, the translation is installed,
+    // every widget has received its LanguageChange event when this returns, and
+    // languageChanged() is emitted. A file that does not load changes nothing: the language in
+    // use stays, with its font and its stored index. Returns false then, and for an index
+    // outside the table.
     bool switchTo(int index);
 
     int currentIndex() const { return current_; }
@@ -42,7 +44,8 @@ Q_SIGNALS:
     void languageChanged(int index);
 
 private:
-    bool loadAndInstall(int index);
+    std::unique_ptr<QTranslator> load(int index) const;
+    void install(std::unique_ptr<QTranslator> translator);
     void updateContext();
 
     Paths paths_;

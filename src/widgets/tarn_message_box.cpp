@@ -1,38 +1,35 @@
 #include "widgets/tarn_message_box.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "widgets/device_ready.h"
-#include "widgets/dialog_frame.h"
 #include "widgets/ui_context.h"
 
 namespace mousecfg {
 
+namespace {
+QFont boxFont() {
+    const UiContext& ui = UiContext::current();
+    QFont f;
+    f.setFamilies({QStringLiteral("Consolas"), ui.fontFamily});
+    f.setWeight(QFont::Bold);
+    f.setPixelSize(ui.scaled(14));
+    return f;
+}
+}  // namespace
+
 TarnMessageBox::TarnMessageBox(int kind, const QString& title, const QString& caption, const QString& text,
                                QWidget* parent, bool poll, Qt::WindowFlags flags)
-    : QDialog(parent, flags), kind_(kind) {
+    : SkinnedDialog(kind, title, caption, text, parent, flags, boxFont()) {
     const UiContext& ui = UiContext::current();
     const auto s = [&ui](int v) { return ui.scaled(v); };
 
     setFixedSize(s(478), s(309));
     background_ = QPixmap(ui.skinPath(QStringLiteral("dlg.png")));
     setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(title);
-
-    QFont f;
-    f.setFamilies({QStringLiteral("Consolas"), ui.fontFamily});
-    f.setWeight(QFont::Bold);
-    f.setPixelSize(s(14));
-    setFont(f);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    pal.setColor(QPalette::ButtonText, Qt::white);
-    setPalette(pal);
 
     icon_ = new QLabel(this);
     icon_->setFixedSize(s(45), s(45));
@@ -45,22 +42,11 @@ TarnMessageBox::TarnMessageBox(int kind, const QString& title, const QString& ca
             icon_->setPixmap(pm.scaled(icon_->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     }
 
-    caption_ = new QLabel(caption, this);
-    caption_->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
     caption_->setWordWrap(true);
     caption_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     caption_->setGeometry(s(20), s(20), s(300), s(20));
 
-    text_ = new QLabel(text, this);
-    text_->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
-    text_->setWordWrap(true);
-    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     text_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-
-    yes_ = dialogframe::makeConfirmButton(this);
-    no_ = dialogframe::makeCancelButton(this);
-    connect(yes_, &QToolButton::released, this, &QDialog::accept);
-    connect(no_, &QToolButton::released, this, &QDialog::reject);
 
     auto* top = new QHBoxLayout;
     top->addSpacing(s(30));
@@ -88,8 +74,6 @@ TarnMessageBox::TarnMessageBox(int kind, const QString& title, const QString& ca
     column->addLayout(buttons);
     column->addSpacing(s(30));
 
-    retranslate();
-
     if (poll) {
         readyFlag_ = dynamic_cast<const DeviceReadyFlag*>(parent);
         setPollSource(readyFlag_, new PollTimer(this));
@@ -114,21 +98,6 @@ void TarnMessageBox::GetPlugInSignal() {
     polled_ = true;
     ticker_->stop();
     accept();
-}
-
-void TarnMessageBox::retranslate() {
-    yes_->setText(kind_ == Question ? tr("Yes") : tr("Ok"));
-    no_->setText(tr("No"));
-}
-
-void TarnMessageBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
-}
-
-void TarnMessageBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    dialogframe::paint(p, size(), background_, UiContext::current().theme);
 }
 
 }  // namespace mousecfg

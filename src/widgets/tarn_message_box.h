@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QDialog>
-#include <QPixmap>
+#include "widgets/skinned_dialog.h"
 
 class QLabel;
-class QToolButton;
 
 namespace mousecfg {
 
@@ -14,7 +12,7 @@ class PollTicker;
 // The program's skinned question and warning box. Kind 1 asks Yes/No, every other kind shows
 // one "Ok" button; kinds 1 to 3 show the warning icon, kind 4 the receiver icon. A polling box
 // closes itself (accepted) as soon as its parent window reports the mouse ready again.
-class TarnMessageBox : public QDialog {
+class TarnMessageBox : public SkinnedDialog {
     Q_OBJECT
 
 public:
@@ -24,7 +22,6 @@ public:
                    QWidget* parent = nullptr, bool poll = false,
                    Qt::WindowFlags flags = Qt::FramelessWindowHint);
 
-    int kind() const { return kind_; }
     // True once the box closed itself because the device came back.
     bool polled() const { return polled_; }
     bool isPolling() const { return ticker_ != nullptr; }
@@ -34,28 +31,11 @@ public:
     // The box takes ownership of `ticker`.
     void setPollSource(const DeviceReadyFlag* flag, PollTicker* ticker);
 
-    QLabel* captionLabel() const { return caption_; }
-    QLabel* textLabel() const { return text_; }
-    QToolButton* confirmButton() const { return yes_; }
-    QToolButton* cancelButton() const { return no_; }
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
-
 private Q_SLOTS:
     void GetPlugInSignal();
 
 private:
-    void retranslate();
-
-    int kind_;
-    QPixmap background_;
     QLabel* icon_;
-    QLabel* caption_;
-    QLabel* text_;
-    QToolButton* yes_;
-    QToolButton* no_;
     const DeviceReadyFlag* readyFlag_ = nullptr;
     PollTicker* ticker_ = nullptr;
     bool polled_ = false;

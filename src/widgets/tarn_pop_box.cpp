@@ -1,13 +1,10 @@
 #include "widgets/tarn_pop_box.h"
 
 #include <QBitmap>
-#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QToolButton>
 
-#include "widgets/dialog_frame.h"
 #include "widgets/ui_context.h"
 
 namespace mousecfg {
@@ -15,15 +12,22 @@ namespace mousecfg {
 namespace {
 constexpr int kWidth = 478;
 constexpr int kHeight = 309;
+
+QFont boxFont() {
+    const UiContext& ui = UiContext::current();
+    QFont f = ui.font();
+    f.setPixelSize(qMax(14, ui.fontPixelSize));
+    f.setBold(true);
+    return f;
+}
 }  // namespace
 
 TarnPopBox::TarnPopBox(int kind, const QString& title, const QString& caption, const QString& text,
                        QWidget* parent, Qt::WindowFlags flags)
-    : QDialog(parent, flags), kind_(kind) {
+    : SkinnedDialog(kind, title, caption, text, parent, flags, boxFont()) {
     const UiContext& ui = UiContext::current();
     // This box is laid out in design pixels: it does not follow the interface scale.
     setFixedSize(kWidth, kHeight);
-    setWindowTitle(title);
     const QPixmap image(ui.skinPath(QStringLiteral("dlg.png")));
     if (!image.isNull()) {
         background_ = image.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -31,23 +35,8 @@ TarnPopBox::TarnPopBox(int kind, const QString& title, const QString& caption, c
         if (!mask.isNull()) setMask(mask);
     }
 
-    QFont f = ui.font();
-    f.setPixelSize(qMax(14, ui.fontPixelSize));
-    f.setBold(true);
-    setFont(f);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-
-    caption_ = new QLabel(caption, this);
-    caption_->setObjectName(QStringLiteral("msgBoxInfoLabel1"));
     caption_->setAlignment(Qt::AlignCenter);
     caption_->setGeometry(20, 22, kWidth - 40, 24);
-
-    text_ = new QLabel(text, this);
-    text_->setObjectName(QStringLiteral("msgBoxInfoLabel2"));
-    text_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    text_->setWordWrap(true);
     text_->setGeometry(60, 80, kWidth - 120, 50);
 
     edit_ = new QLineEdit(this);
@@ -62,38 +51,18 @@ TarnPopBox::TarnPopBox(int kind, const QString& title, const QString& caption, c
     connect(edit_, &QLineEdit::textChanged, this, &TarnPopBox::NameChanged);
 
     // The pop box keeps its design size, so its buttons do too.
-    yes_ = dialogframe::makeConfirmButton(this);
-    no_ = dialogframe::makeCancelButton(this);
     yes_->setFixedSize(100, 30);
     no_->setFixedSize(100, 30);
     yes_->setIconSize(QSize(30, 30));
     no_->setIconSize(QSize(30, 30));
     yes_->move(kWidth / 2 - 100 - 30, kHeight - 30 - 50);
     no_->move(kWidth / 2 + 30, kHeight - 30 - 50);
-    connect(yes_, &QToolButton::released, this, &QDialog::accept);
-    connect(no_, &QToolButton::released, this, &QDialog::reject);
 
     edit_->setFocus();
-    retranslate();
 }
 
 void TarnPopBox::NameChanged(const QString& text) {
     entered_ = text;
-}
-
-void TarnPopBox::retranslate() {
-    yes_->setText(kind_ == 1 ? tr("Yes") : tr("Ok"));
-    no_->setText(tr("No"));
-}
-
-void TarnPopBox::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
-    QDialog::changeEvent(event);
-}
-
-void TarnPopBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    dialogframe::paint(p, size(), background_, UiContext::current().theme);
 }
 
 }  // namespace mousecfg

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 namespace mousecfg {
@@ -41,6 +42,10 @@ struct UiContext {
     QFont font() const;
     // Design length times the scale factor, truncated toward zero.
     int scaled(int designLength) const { return static_cast<int>(designLength * scale); }
+    // A design rectangle with every coordinate scaled that way.
+    QRect scaledRect(int x, int y, int width, int height) const {
+        return QRect(scaled(x), scaled(y), scaled(width), scaled(height));
+    }
 
     static const UiContext& current();
     static void install(const UiContext& context);

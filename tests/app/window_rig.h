@@ -1,118 +1,52 @@
 #pragma once
 
 #include <QApplication>
-#include <QPointer>
+#include <QLabel>
+#include <QTest>
 #include <QTimer>
-#include <condition_variable>
+#include <QToolButton>
 #include <memory>
 
-#include "app/app_services.h"
-#include "app/mousecfg_widget.h"
-#include "app_fakes.h"
-#include "device/device_link.h"
-#include "device/pacer.h"
-#include "device/profile_writer.h"
-#include "device/status_reporter.h"
-#include "sim/simulated_mouse.h"
-#include "temp_data.h"
+#include "app/window/mousecfg_widget.h"
+#include "session_rig.h"
+#include "widgets/device_ready.h"
+#include "widgets/tarn_message_box.h"
 
 namespace mousecfg::test {
 
-// The status thread's clock: short pauses (transaction waits) pass at once; its long pauses wait
-// until the test lets one pass, so reports arrive when the test asks for them. A stop request
-// ends a waiting pause.
-class GatedPacer : public Pacer {
+// The polling box's clock, ticked by hand.
+class ManualTicker : public PollTicker {
+    Q_OBJECT
 public:
-    static constexpr int kGateFrom = 100;
-    void pause(int) override {}
-    bool pauseUnlessCancelled(int milliseconds, const std::atomic<bool>& cancel) override {
-        if (cancel.load()) return false;
-        if (milliseconds < kGateFrom) return true;
-        std::unique_lock<std::mutex> lock(mutex_);
-        ++parked_;
-        cv_.notify_all();
-        // The stop flag is set without a notification, so look at it now and then.
-        while (tokens_ == 0 && !cancel.load()) cv_.wait_for(lock, std::chrono::milliseconds(1));
-        if (tokens_ > 0 && !cancel.load()) --tokens_;
-        return !cancel.load();
-    }
-    int parked() const {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return parked_;
-    }
-    // Lets one waiting pause end and waits until the thread has made its pass and waits again.
-    // False when it did not come back (the thread ended).
-    bool step() {
-        std::unique_lock<std::mutex> lock(mutex_);
-        const int before = parked_;
-        ++tokens_;
-        cv_.notify_all();
-        return cv_.wait_for(lock, std::chrono::seconds(10), [&] { return parked_ > before; });
-    }
-
-private:
-    mutable std::mutex mutex_;
-    std::condition_variable cv_;
-    int tokens_ = 0;
-    int parked_ = 0;
+    void start() override { running = true; }
+    void stop() override { running = false; }
+    void fire() { Q_EMIT tick(); }
+    bool running = false;
 };
 
-struct WindowRig {
-    explicit WindowRig(SimulatedMouse::Options options = {}, double dpi = 96.0)
-        : paths(QStringLiteral(MOUSECFG_BIN_DIR), data.root()),
-          mouse(options),
-          backend(mouse),
-          link(backend, linkPacer),
-          status(link, linkPacer),
-          writer(link, paths, &status) {
-        setConfig(QStringLiteral("Config/Diff"), 0);
-        services.paths = paths;
-        services.simulated = true;
-        services.backend = &backend;
-        services.pacer = &monitorPacer;
-        services.link = &link;
-        services.status = &status;
-        services.writer = &writer;
-        services.hotplug = &hotplug;
-        services.pointerSpeed = &speed;
-        services.scheduler = &scheduler;
+// The main window over the session rig's services, with the polling box's clock in the test's
+// hands.
+struct WindowRig : SessionRig {
+    explicit WindowRig(SimulatedMouse::Options options = {}, double dpi = 96.0) : SessionRig(options, dpi) {
         services.makePollTicker = [this] {
             ticker = new ManualTicker;
             return ticker.data();
         };
-        services.logicalDpi = [dpi] { return dpi; };
     }
-    ~WindowRig() {
-        window.reset();
-        status.stop();
-    }
+    ~WindowRig() { window.reset(); }
 
     MousecfgWidget& create() {
         window = std::make_unique<MousecfgWidget>(services);
         return *window;
     }
-    void setConfig(const QString& key, const QVariant& value) const;
-    QVariant config(const QString& key) const;
+    // A widget of the window by object name (and type); null when there is none.
+    template <typename T = QWidget>
+    T* find(const char* objectName) const {
+        return window->findChild<T*>(QLatin1String(objectName));
+    }
+    void click(const char* objectName) const { QTest::mouseClick(find(objectName), Qt::LeftButton); }
 
-    // Both collections of one path come or go, as the hot-plug service reports a hidraw node.
-    void plug(SimulatedMouse::Path path, bool in);
-    // Frames the device link sent, status requests left out.
-    std::vector<QByteArray> writeFrames() const;
-
-    TempData data{true};
-    Paths paths;
-    SimulatedMouse mouse;
-    ThreadRecordingBackend backend;
-    GatedPacer linkPacer;
-    RecordingPacer monitorPacer;
-    DeviceLink link;
-    StatusReporter status;
-    ProfileWriter writer;
-    FakeHotplug hotplug;
-    FakePointerSpeed speed;
-    ManualScheduler scheduler;
     QPointer<ManualTicker> ticker;
-    AppServices services;
     std::unique_ptr<MousecfgWidget> window;
 };
 
@@ -134,6 +68,35 @@ template <typename T, typename Fn>
     auto token = std::make_shared<int>(0);
     watchModal<T>(token, fn);
     return token;
+}
+
+// Answers every message box that comes up with its confirming button while it is active.
+struct BoxAnswerer {
+    QStringList texts;
+    bool active = true;
+};
+
+inline void answerBoxes(const std::shared_ptr<BoxAnswerer>& a) {
+    QTimer::singleShot(0, [a] {
+        if (!a->active) return;
+        auto* box = qobject_cast<TarnMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->isVisible()) {
+            a->texts << box->textLabel()->text();
+            QTest::mouseClick(box->confirmButton(), Qt::LeftButton);
+        }
+        answerBoxes(a);
+    });
+}
+
+// Clicks `button`, confirms every message box that follows and returns their texts in order.
+// The answering stops before returning, so no later test's box is answered by this one.
+inline QStringList clickAndConfirm(QWidget* button) {
+    auto a = std::make_shared<BoxAnswerer>();
+    answerBoxes(a);
+    QTest::mouseClick(button, Qt::LeftButton);
+    for (int i = 0; i < 25; ++i) QCoreApplication::processEvents();
+    a->active = false;
+    return a->texts;
 }
 
 }  // namespace mousecfg::test

@@ -74,8 +74,8 @@ TEST(CliFaults, EveryFaultFailsTheApplyAndTheNextApplyWritesEverything) {
 
 TEST(CliFaults, WireLogCarriesEveryFrameAndEveryAnswer) {
     test::TempData data;
-    const ProgramRun frames =
-        runCliProgram({QStringLiteral("--data-dir"), data.root(), QStringLiteral("frames")});
+    const ProgramRun frames = runCliProgram({QStringLiteral("--data-dir"), data.root(),
+                                             QStringLiteral("frames"), QStringLiteral("--all-profiles")});
     ASSERT_EQ(frames.code, 0) << frames.err.toStdString();
     const ProgramRun logged =
         runCliProgram({QStringLiteral("--data-dir"), data.root(), QStringLiteral("--simulate"),
@@ -91,7 +91,7 @@ TEST(CliFaults, WireLogCarriesEveryFrameAndEveryAnswer) {
         if (m.captured(1) == QLatin1String("write")) writes << m.captured(2);
         sequence << m.captured(1) + QLatin1Char(' ') + m.captured(2);
     }
-    // The status request, then exactly what the dry run prints.
+    // The status request, then exactly what the dry run of all five profiles prints.
     const CommandFrame request = statusRequestFrame();
     ASSERT_FALSE(writes.isEmpty());
     EXPECT_EQ(writes.first(), frameHex(request.data() + 1, kFrameLength));

@@ -7,6 +7,7 @@
 #include "cli/cli_command.h"
 #include "device/status_answer.h"
 #include "sim/simulated_mouse.h"
+#include "storage/settings_file.h"
 #include "temp_data.h"
 
 namespace mousecfg {
@@ -192,6 +193,32 @@ TEST(Cli, SimulateStatusThroughTheProgram) {
     ASSERT_TRUE(bad.waitForFinished(60000));
     EXPECT_EQ(bad.exitCode(), kCliUsageError);
     EXPECT_EQ(QString::fromUtf8(bad.readAllStandardError()).count(QLatin1Char('\n')), 1);
+}
+
+// Runs mousecfg-cli --simulate on the data folder; its standard output.
+QString simulated(const test::TempData& data, const QStringList& command) {
+    QProcess p;
+    p.start(QStringLiteral(MOUSECFG_BIN_DIR "/mousecfg-cli"),
+            QStringList{QStringLiteral("--simulate"), QStringLiteral("--data-dir"), data.root()} + command);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QStringLiteral("failed: ") + p.readAllStandardError();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+TEST(Cli, TheSimulatedMouseKeepsWhatWasAppliedAcrossRuns) {
+    test::TempData data(true);
+    ConfigState s;
+    loadConfigState(data.paths(), s);
+    s.ProfileID = 2;
+    s.profiles[2].pollrate = 4;
+    s.profiles[2].dpi = 3;
+    saveConfigState(data.paths(), s);
+    ASSERT_TRUE(simulated(data, {QStringLiteral("apply"), QStringLiteral("--all")})
+                    .startsWith(QLatin1String("written")));
+    const QString after = simulated(data, {QStringLiteral("status")});
+    EXPECT_EQ(line(after, QStringLiteral("profile")), QStringLiteral("3")) << after.toStdString();
+    EXPECT_EQ(line(after, QStringLiteral("dpi stage")), QStringLiteral("4"));
+    EXPECT_EQ(line(after, QStringLiteral("rate")), QStringLiteral("250 Hz"));
 }
 
 }  // namespace

@@ -77,17 +77,23 @@ TEST(CliWrites, FramesPrintsEveryFrameInTheContractFormat) {
         EXPECT_EQ(b[2], 0xFA);
         EXPECT_EQ(b[1], static_cast<uint8_t>((b[2] + b[3] + b[4] + b[5] + b[6] + b[7]) & 0xFF) ^ 0x66);
     }
-    // Mask 15: enter, settings (2), buttons (7), DPI (10), lighting (5), reloads (5), leave.
-    ASSERT_EQ(all.size(), 31);
-    EXPECT_EQ(countCommand(all, 0x01), 2);
-    EXPECT_EQ(countCommand(all, 0x02), 10);
-    EXPECT_EQ(countCommand(all, 0x03), 7);
-    EXPECT_EQ(countCommand(all, 0x04), 5);
-    EXPECT_EQ(countCommand(all, 0x40), 5);
+    // Mask 15: enter, settings (2), the active profile's DPI (10) and lighting (5), the button
+    // tables (7) of all five profiles with a select (0x44) before each other profile's and one
+    // back to the active profile, reloads (5), leave.
+    ASSERT_EQ(all.size(), 64);
+    const struct {
+        uint8_t command;
+        int activeOnly, allProfiles;
+    } counts[] = {{0x01, 2, 2}, {0x02, 10, 50}, {0x03, 35, 35}, {0x04, 5, 25}, {0x40, 5, 5}, {0x44, 5, 5}};
+    for (const auto& c : counts) EXPECT_EQ(countCommand(all, c.command), c.activeOnly) << int(c.command);
     EXPECT_EQ(all.first(), QStringLiteral("05 26 fa 46") + QStringLiteral(" 00").repeated(29));
+    ASSERT_EQ(rig.run({QStringLiteral("frames"), QStringLiteral("--all-profiles")}), 0);
+    for (const auto& c : counts)
+        EXPECT_EQ(countCommand(rig.lines(), c.command), c.allProfiles) << int(c.command);
 
+    // The DPI table alone: behind the select of the active profile.
     ASSERT_EQ(rig.run({QStringLiteral("frames"), QStringLiteral("--mask"), QStringLiteral("2")}), 0);
-    EXPECT_EQ(rig.lines().size(), 1 + 10 + 5 + 1);
+    EXPECT_EQ(rig.lines().size(), 1 + 1 + 10 + 5 + 1);
     ASSERT_EQ(rig.run({QStringLiteral("frames"), QStringLiteral("--mask"), QStringLiteral("0")}), 0);
     EXPECT_EQ(rig.lines().size(), 2);
     // A dry run touches neither the settings nor the mouse.

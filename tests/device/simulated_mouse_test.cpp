@@ -1,6 +1,10 @@
 // The simulated mouse as firmware: memory, configuration mode, echoes, routing, decoding.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+
 #include "device/status_answer.h"
 #include "device/status_query.h"
 #include "link_fixture.h"
@@ -76,7 +80,9 @@ TEST(SimulatedMouse, GlobalSettingsRoundTripAndReload) {
     EXPECT_EQ(g.ledEffect, 7);
     EXPECT_TRUE(g.closed);
 
-    // The mouse takes the new settings on the reload of section 0x01 only.
+    // The settings name profile 3 at once (its bank takes table writes from now on), but the mouse
+    // runs with them from the reload of section 0x01 only.
+    EXPECT_EQ(t.sim.selectedProfile(), 3);
     EXPECT_EQ(t.sim.activeProfile(), 0);
     ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kReload, 0xF3, 0x02, 0, 0)), TxOk);
     EXPECT_EQ(t.sim.activeProfile(), 0);
@@ -85,16 +91,148 @@ TEST(SimulatedMouse, GlobalSettingsRoundTripAndReload) {
     EXPECT_EQ(t.sim.dpiStage(), 4);
     EXPECT_EQ(t.sim.rate(), settings[11 + 3]);
     EXPECT_EQ(t.sim.reloadMasks(), (std::vector<uint8_t>{0x02, 0x01}));
-    // Select profile: unechoed; an index past 4 is ignored.
-    ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kSelectProfile, 1, 0, 0, 0)), TxOk);
-    EXPECT_EQ(t.sim.activeProfile(), 1);
-    ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kSelectProfile, 5, 0, 0, 0)), TxOk);
-    EXPECT_EQ(t.sim.activeProfile(), 1);
-
     const simdecode::DpiTable empty = simdecode::decodeDpiTable(t.sim.section(0x02));
     EXPECT_EQ(empty.stageCount, 0);
     EXPECT_FALSE(empty.closed);
     EXPECT_EQ(simdecode::sectionByte(t.sim.section(0x02), 500), 0);
+}
+
+uint8_t dpiByte(const SimulatedMouse& sim, int bank) {
+    return static_cast<uint8_t>(sim.section(command::kDpiTable, bank).at(0));
+}
+
+TEST(SimulatedMouse, TablesLandInTheBankOfTheSelectedProfile) {
+    SimLink t;
+    ASSERT_TRUE(t.open());
+    auto select = [&](uint8_t profile) {
+        return t.link.WriteAndVerify(makeFrame(command::kSelectProfile, profile, 0, 0, 0));
+    };
+    auto reload = [&] { return t.link.WriteAndVerify(makeFrame(command::kReload, 0xF3, 0x01, 0, 0)); };
+    ASSERT_EQ(configMode(t, true), TxOk);
+    // Selected with 0x44 (an index past 4 changes nothing), or by settings byte 6: the table write
+    // that follows lands in that bank, and the macro memory is one for all.
+    struct Step {
+        std::function<TxResult()> select;
+        uint8_t mark;
+        int bank;
+    };
+    const Step steps[] = {
+        {[] { return TxOk; }, 0x10, 0},
+        {[&] { return select(3); }, 0x13, 3},
+        {[&] { return select(5); }, 0x23, 3},
+        {[&] { return send(t, 0x01, 6, {9}); }, 0x33, 3},
+        {[&] { return send(t, 0x01, 6, {2}); }, 0x12, 2},
+    };
+    for (const Step& s : steps) {
+        ASSERT_EQ(s.select(), TxOk);
+        ASSERT_EQ(send(t, 0x02, 0, {s.mark}), TxOk);
+        ASSERT_EQ(send(t, 0x05, 0x0100, {s.mark}), TxOk);
+        EXPECT_EQ(dpiByte(t.sim, s.bank), s.mark);
+        EXPECT_EQ(t.sim.section(0x05).at(0x100), static_cast<char>(s.mark));
+    }
+    EXPECT_EQ(dpiByte(t.sim, 1), 0);
+    EXPECT_EQ(dpiByte(t.sim, 4), 0);
+    EXPECT_EQ(t.sim.section(0x02), t.sim.section(0x02, 2));  // the selected bank
+    EXPECT_TRUE(t.sim.section(0x02, 5).isEmpty());
+
+    // A stage written with the settings belongs to the profile they name; each profile keeps its
+    // own stage and rate, and a 0x44 switch is reported after the settings reload.
+    ASSERT_EQ(send(t, 0x01, 11, {4, 5, 6, 7, 8}), TxOk);
+    ASSERT_EQ(send(t, 0x01, 17, {6}), TxOk);  // profile 2 (byte 6): stage 6
+    ASSERT_EQ(select(4), TxOk);
+    ASSERT_EQ(send(t, 0x01, 17, {3}), TxOk);  // still named by byte 6: profile 2, stage 3
+    ASSERT_EQ(configMode(t, false), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 0);
+    ASSERT_EQ(reload(), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 4);
+    EXPECT_EQ(t.sim.dpiStage(), 1);  // never changed for profile 4
+    EXPECT_EQ(t.sim.rate(), 8);
+    ASSERT_EQ(select(2), TxOk);
+    ASSERT_EQ(reload(), TxOk);
+    EXPECT_EQ(t.sim.activeProfile(), 2);
+    EXPECT_EQ(t.sim.dpiStage(), 3);
+    EXPECT_EQ(t.sim.rate(), 6);
+
+    // Changes on the mouse hold at once and through later reloads.
+    t.sim.changeProfileOnMouse(1);
+    t.sim.changeDpiStageOnMouse(5);
+    t.sim.changeRateOnMouse(2);
+    t.sim.changeProfileOnMouse(9);  // no such profile
+    ASSERT_EQ(reload(), TxOk);
+    EXPECT_EQ(t.sim.selectedProfile(), 1);
+    EXPECT_EQ(t.sim.activeProfile(), 1);
+    EXPECT_EQ(t.sim.dpiStage(), 5);
+    EXPECT_EQ(t.sim.rate(), 2);
+    t.sim.changeProfileOnMouse(2);
+    EXPECT_EQ(t.sim.dpiStage(), 3);
+    EXPECT_EQ(t.sim.rate(), 6);
+}
+
+// Everything a restart must bring back.
+std::vector<QByteArray> memoryOf(const SimulatedMouse& sim) {
+    std::vector<QByteArray> m = {sim.section(0x01), sim.section(0x05)};
+    for (uint8_t cmd : {0x02, 0x03, 0x04})
+        for (int bank = 0; bank < 5; ++bank) m.push_back(sim.section(cmd, bank));
+    m.push_back(QByteArray::fromStdString(std::to_string(sim.activeProfile()) + "/" +
+                                          std::to_string(sim.selectedProfile()) + "/" +
+                                          std::to_string(sim.dpiStage()) + "/" + std::to_string(sim.rate()) +
+                                          "/" + std::to_string(sim.batteryRaw())));
+    return m;
+}
+
+TEST(SimulatedMouse, MemoryIsKeptAcrossRunsAndADamagedFileMeansTheFactoryState) {
+    test::TempData dir;
+    SimulatedMouse::Options options;
+    options.stateFile = dir.path(QStringLiteral("mouse.bin"));
+    const std::vector<QByteArray> factory = memoryOf(SimulatedMouse());
+    std::vector<QByteArray> kept;
+    {
+        SimLink t(options);
+        ASSERT_TRUE(t.open());
+        ASSERT_EQ(configMode(t, true), TxOk);
+        ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kSelectProfile, 3, 0, 0, 0)), TxOk);
+        for (uint8_t cmd : {0x02, 0x03, 0x04}) ASSERT_EQ(send(t, cmd, 1, {cmd, 0x5A}), TxOk);
+        ASSERT_EQ(send(t, 0x01, 11, {1, 2, 4, 8, 2, 0x1F, 5}), TxOk);  // rates; stage 5 of profile 0
+        ASSERT_EQ(send(t, 0x05, 0x0321, {9, 8, 7}), TxOk);
+        ASSERT_EQ(configMode(t, false), TxOk);  // the write sequence is kept here
+        EXPECT_TRUE(QFileInfo::exists(options.stateFile));
+        ASSERT_EQ(t.link.WriteAndVerify(makeFrame(command::kReload, 0xF3, 0x01, 0, 0)), TxOk);
+        t.sim.setBatteryMillivolts(3800);
+        t.sim.changeDpiStageOnMouse(6);  // and so is a change on the mouse
+        kept = memoryOf(t.sim);
+    }
+    ASSERT_NE(kept, factory);
+    EXPECT_EQ(memoryOf(SimulatedMouse(options)), kept);
+    EXPECT_EQ(memoryOf(SimulatedMouse()), factory);  // no file: nothing kept
+
+    const QByteArray good = dir.readFile(QStringLiteral("mouse.bin"));
+    auto flipped = [&](int at) {
+        QByteArray b = good;
+        b[at] = static_cast<char>(b.at(at) ^ 0x01);
+        return b;
+    };
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } damaged[] = {
+        {"empty", QByteArray()},
+        {"truncated", good.left(good.size() - 1)},
+        {"one byte more", good + '\0'},
+        {"another magic", flipped(0)},
+        {"another version", flipped(8)},
+        {"a bank byte changed", flipped(good.size() / 3)},
+        {"the checksum changed", flipped(good.size() - 1)},
+    };
+    for (const auto& d : damaged) {
+        dir.writeFile(QStringLiteral("mouse.bin"), d.bytes);
+        EXPECT_EQ(memoryOf(SimulatedMouse(options)), factory) << d.what;
+    }
+    QFile::remove(options.stateFile);
+    EXPECT_EQ(memoryOf(SimulatedMouse(options)), factory);
+    // The next change replaces a damaged file with a whole one.
+    dir.writeFile(QStringLiteral("mouse.bin"), good.left(40));
+    SimulatedMouse(options).changeProfileOnMouse(2);
+    EXPECT_EQ(SimulatedMouse(options).activeProfile(), 2);
 }
 
 TEST(SimulatedMouse, MalformedFramesAreIgnored) {

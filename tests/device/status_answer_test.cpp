@@ -61,6 +61,8 @@ TEST(StatusAnswer, BatteryReadingAndLevels) {
     EXPECT_EQ(batteryMillivolts(0xC0, 0x03), 960 * 990 / 240);
     EXPECT_EQ(batteryMillivolts(0xFF, 0xFF), 65535 * 990 / 240);
     EXPECT_EQ(batteryMillivolts(0, 0), 0);
+    EXPECT_EQ(batteryMillivolts(0xE8, 0x03), 4125);
+    EXPECT_EQ(batteryMillivolts(1, 1), 1060);  // the window's start values
     struct Step {
         int mv, level;
     };
@@ -70,6 +72,8 @@ TEST(StatusAnswer, BatteryReadingAndLevels) {
                           {3499, 30},  {3400, 30}, {3399, 20}, {3200, 20}, {3199, 10}, {0, 10},    {-5, 10}};
     for (const Step& s : steps) EXPECT_EQ(batteryPercent(s.mv, 4200), s.level) << s.mv;
     EXPECT_EQ(batteryPercent(4000, 3950), 100);  // the full-charge threshold comes from the settings
+    EXPECT_EQ(batteryPercent(4125, 4126), 90);
+    EXPECT_EQ(batteryPercent(4125, 4125), 100);
 }
 
 TEST(CommandFrame, ChecksumEchoClassesAndLayout) {

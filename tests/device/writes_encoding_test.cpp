@@ -155,7 +155,8 @@ TEST(WritesFrames, GlobalSettingsBytes) {
     FrameList f = globalSettingsFrames(s);
     ASSERT_EQ(f.size(), 2u);
     expectHeader(f[0], 0x01, 0, 19, 0xD1);
-    EXPECT_EQ(frameData(f[0]), (std::vector<uint8_t>{10, 11, 12, 13, 14, 3, 2, 40, 50, 1, 1, 20, 21, 22, 23,
+    // Stage, effect and the lighting's sleep settings are the active profile's.
+    EXPECT_EQ(frameData(f[0]), (std::vector<uint8_t>{10, 11, 12, 13, 14, 3, 2, 42, 52, 1, 1, 20, 21, 22, 23,
                                                      24, 0x1F, 32, 8}));
     expectHeader(f[1], 0x01, 0x7F, 1, 0xD3);
 
@@ -163,6 +164,7 @@ TEST(WritesFrames, GlobalSettingsBytes) {
     s.ProfileID = 7;
     f = globalSettingsFrames(s);
     EXPECT_EQ(frameData(f[0])[6], 0);
+    EXPECT_EQ(frameData(f[0])[7], 40);
     EXPECT_EQ(frameData(f[0])[17], 30);
     EXPECT_EQ(frameData(f[0])[18], 1);
 

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <memory>
+#include <string>
 
 #include "device/profile_writer.h"
 #include "link_fixture.h"
@@ -52,6 +53,44 @@ private:
     SimulatedMouse& sim_;
 };
 
+// A write in short, frame by frame: E and X enter and leave configuration mode, P<n> selects
+// profile n, Q is a status request, and each run of section frames is a letter with its frame
+// count: S settings, D DPI, B buttons, L lighting, M macros, R reloads.
+inline std::string sequenceOf(const std::vector<QByteArray>& frames) {
+    std::string out;
+    auto add = [&out](const std::string& token) { out += (out.empty() ? "" : " ") + token; };
+    char run = 0;
+    int count = 0;
+    auto endRun = [&] {
+        if (run) add(run + std::to_string(count));
+        run = 0;
+        count = 0;
+    };
+    for (const QByteArray& f : frames) {
+        const uint8_t cmd = static_cast<uint8_t>(f.at(3));
+        const uint8_t arg = static_cast<uint8_t>(f.at(4));
+        const char* letters = "?SDBLM";
+        const char letter = cmd >= 1 && cmd <= 5 ? letters[cmd] : cmd == 0x40 ? 'R' : 0;
+        if (letter && letter == run) {
+            ++count;
+            continue;
+        }
+        endRun();
+        if (letter) {
+            run = letter;
+            count = 1;
+        } else if (cmd == 0x46) {
+            add(arg == 0 ? "E" : "X");
+        } else if (cmd == 0x44) {
+            add("P" + std::to_string(arg));
+        } else {
+            add(cmd == 0x48 ? "Q" : "?");
+        }
+    }
+    endRun();
+    return out;
+}
+
 // The simulated mouse behind a faulty backend, listed and opened, with a profile writer.
 struct WriterRig {
     explicit WriterRig(const WriteProduct& product)
@@ -68,6 +107,7 @@ struct WriterRig {
         for (const QByteArray& f : sim.frameLog()) c.push_back(static_cast<uint8_t>(f.at(3)));
         return c;
     }
+    std::string sequence() const { return sequenceOf(sim.frameLog()); }
 
     TempData data;
     SimulatedMouse sim;

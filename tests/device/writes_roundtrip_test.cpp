@@ -144,7 +144,7 @@ TEST(WritesRoundTrip, RandomProfileSetsComeBackFromTheMouse) {
                 ASSERT_TRUE(writeMacroFile(rig.data.paths(), names.back(), file));
             }
             const ConfigState state = gen.state(sensor, names);
-            ASSERT_EQ(rig.writer.WriteProfileSet(state, change::kAll), TxOk);
+            ASSERT_EQ(rig.writer.WriteProfileSet(state, ProfileChanges::all()), TxOk);
 
             // Global settings.
             const int active = state.ProfileID;
@@ -155,54 +155,74 @@ TEST(WritesRoundTrip, RandomProfileSetsComeBackFromTheMouse) {
             }
             EXPECT_EQ(g.liftHigh, state.LiftHigh);
             EXPECT_EQ(g.profileId, active);
-            EXPECT_EQ(g.ledMoveOff, state.profiles[0].LedMoveOFF);
-            EXPECT_EQ(g.ledSleepTime, state.profiles[0].LedSleepTime);
+            EXPECT_EQ(g.ledMoveOff, state.profiles[active].LedMoveOFF);
+            EXPECT_EQ(g.ledSleepTime, state.profiles[active].LedSleepTime);
             EXPECT_EQ(g.dpiStage, state.profiles[active].dpi);
             EXPECT_TRUE(g.closed);
 
-            // DPI stages of the first profile, as the sensor reads them.
-            const int n =
-                (product.dpiStageCount < 1 || product.dpiStageCount > 8) ? 8 : product.dpiStageCount;
-            EXPECT_EQ(simdecode::decodeDpiTable(rig.sim.section(0x02)).stageCount, n);
-            const auto stages = simdecode::decodeDpiStages(rig.sim.section(0x02), sensor.sensor);
-            for (int i = 0; i < 8; ++i) {
-                SCOPED_TRACE(i);
-                const DpiStage& st = state.profiles[0].dpiStages[i];
-                uint32_t x = st.x, y = sensor.sensor == 3335 || sensor.sensor == 33352 ? st.x : st.y;
-                if (sensor.sensor == 3395 && linkMode == 8) x = std::min(x, 399u), y = std::min(y, 399u);
-                if (sensor.sensor == 3399) x = y = 0;
-                EXPECT_EQ(stages[i].used, i < n ? st.used : 0);
-                EXPECT_EQ(stages[i].x, x);
-                EXPECT_EQ(stages[i].y, y);
-            }
-
-            // Buttons at their places; every macro button finds its events behind its number.
-            const auto table = simdecode::decodeButtonTable(rig.sim.section(0x03));
-            EXPECT_EQ(table.header0, 0x0A);
-            EXPECT_TRUE(table.tailMarked);
-            EXPECT_TRUE(table.closed);
-            std::vector<std::pair<int, int>> placed;  // (UI slot, device place)
-            for (int b = 0; b < product.buttons.buttonCount; ++b) placed.push_back({b, places[b]});
-            placed.push_back({40, product.buttons.scrollRev ? 23 : 22});
-            placed.push_back({41, product.buttons.scrollRev ? 22 : 23});
+            // Every profile in its own bank; macro numbers count over all five.
             std::set<int> numbers;
-            for (const auto& [slot, place] : placed) {
-                SCOPED_TRACE(testing::Message() << "button " << slot);
-                ButtonAssignment a = state.profiles[0].buttons[slot];
-                const auto& got = table.functions[place];
-                if (a.Fun == 200 || a.Fun == 510) {
-                    EXPECT_EQ(got[0], a.Fun == 200 ? 0x91 : 0x9D);
-                    const int number = got[1] & 0x3F;
-                    EXPECT_EQ(got[1] & 0xC0, a.Res1 == 1 ? 0x80 : a.Res1 == 2 ? 0x40 : 0);
-                    EXPECT_EQ(rig.writer.deviceImage().profiles[0].buttons[slot].Res4, number);
-                    EXPECT_EQ(simdecode::decodeMacroSlot(rig.sim.section(0x05), number),
-                              onMouse(macros[a.macroname]));
-                    numbers.insert(number);
-                } else {
-                    MacroNumberMap unused;
-                    const SlotBytes want = encodeButtonFunction(a, sensor.sensor, unused);
-                    EXPECT_EQ(got, want) << "Fun " << a.Fun;
+            for (int bank = 0; bank < 5; ++bank) {
+                SCOPED_TRACE(testing::Message() << "profile " << bank);
+                const MouseProfile& profile = state.profiles[bank];
+                // DPI stages, as the sensor reads them.
+                const int n =
+                    (product.dpiStageCount < 1 || product.dpiStageCount > 8) ? 8 : product.dpiStageCount;
+                EXPECT_EQ(simdecode::decodeDpiTable(rig.sim.section(0x02, bank)).stageCount, n);
+                const auto stages = simdecode::decodeDpiStages(rig.sim.section(0x02, bank), sensor.sensor);
+                for (int i = 0; i < 8; ++i) {
+                    SCOPED_TRACE(i);
+                    const DpiStage& st = profile.dpiStages[i];
+                    uint32_t x = st.x, y = sensor.sensor == 3335 || sensor.sensor == 33352 ? st.x : st.y;
+                    if (sensor.sensor == 3395 && linkMode == 8) x = std::min(x, 399u), y = std::min(y, 399u);
+                    if (sensor.sensor == 3399) x = y = 0;
+                    EXPECT_EQ(stages[i].used, i < n ? st.used : 0);
+                    EXPECT_EQ(stages[i].x, x);
+                    EXPECT_EQ(stages[i].y, y);
                 }
+
+                // Buttons at their places; every macro button finds its events behind its number.
+                const auto table = simdecode::decodeButtonTable(rig.sim.section(0x03, bank));
+                EXPECT_EQ(table.header0, 0x0A);
+                EXPECT_TRUE(table.tailMarked);
+                EXPECT_TRUE(table.closed);
+                std::vector<std::pair<int, int>> placed;  // (UI slot, device place)
+                for (int b = 0; b < product.buttons.buttonCount; ++b) placed.push_back({b, places[b]});
+                placed.push_back({40, product.buttons.scrollRev ? 23 : 22});
+                placed.push_back({41, product.buttons.scrollRev ? 22 : 23});
+                for (const auto& [slot, place] : placed) {
+                    SCOPED_TRACE(testing::Message() << "button " << slot);
+                    ButtonAssignment a = profile.buttons[slot];
+                    const auto& got = table.functions[place];
+                    if (a.Fun == 200 || a.Fun == 510) {
+                        EXPECT_EQ(got[0], a.Fun == 200 ? 0x91 : 0x9D);
+                        const int number = got[1] & 0x3F;
+                        EXPECT_EQ(got[1] & 0xC0, a.Res1 == 1 ? 0x80 : a.Res1 == 2 ? 0x40 : 0);
+                        EXPECT_EQ(rig.writer.deviceImage().profiles[bank].buttons[slot].Res4, number);
+                        EXPECT_EQ(simdecode::decodeMacroSlot(rig.sim.section(0x05), number),
+                                  onMouse(macros[a.macroname]));
+                        numbers.insert(number);
+                    } else {
+                        MacroNumberMap unused;
+                        const SlotBytes want = encodeButtonFunction(a, sensor.sensor, unused);
+                        EXPECT_EQ(got, want) << "Fun " << a.Fun;
+                    }
+                }
+                // Lighting entries from the profile's effects.
+                const auto leds = simdecode::decodeLedTable(rig.sim.section(0x04, bank));
+                const auto& modes = profile.ledModes;
+                const int modeOfEntry[10] = {0, 1, 2, 3, 4, 9, 11, 10, 12, 13};
+                for (int k = 0; k < 10; ++k) EXPECT_EQ(leds.entries[k].flag, 0x80);
+                for (int k : {1, 2}) {
+                    EXPECT_EQ(leds.entries[k].r, modes[k].RGB.red());
+                    EXPECT_EQ(leds.entries[k].g, modes[k].RGB.green());
+                    EXPECT_EQ(leds.entries[k].b, modes[k].RGB.blue());
+                }
+                for (int k : {2, 3, 4, 5, 7, 8, 9})
+                    EXPECT_EQ(leds.entries[k].speed, modes[modeOfEntry[k]].breath & 0xFF);
+                for (int k : {1, 4, 5, 6, 7, 8, 9})
+                    EXPECT_EQ(leds.entries[k].brightness, modes[modeOfEntry[k]].bright & 0xFF);
+                EXPECT_TRUE(leds.closed);
             }
             // Numbers are 0..k-1 without gaps; no other slot is in use.
             for (int i = 0; i < static_cast<int>(numbers.size()); ++i) EXPECT_TRUE(numbers.count(i)) << i;
@@ -210,21 +230,6 @@ TEST(WritesRoundTrip, RandomProfileSetsComeBackFromTheMouse) {
                 EXPECT_TRUE(simdecode::decodeMacroSlot(rig.sim.section(0x05), i).isEmpty()) << i;
             EXPECT_EQ(simdecode::macroSectionClosed(rig.sim.section(0x05)), !numbers.empty());
 
-            // Lighting entries from the first profile's effects.
-            const auto leds = simdecode::decodeLedTable(rig.sim.section(0x04));
-            const auto& modes = state.profiles[0].ledModes;
-            const int modeOfEntry[10] = {0, 1, 2, 3, 4, 9, 11, 10, 12, 13};
-            for (int k = 0; k < 10; ++k) EXPECT_EQ(leds.entries[k].flag, 0x80);
-            for (int k : {1, 2}) {
-                EXPECT_EQ(leds.entries[k].r, modes[k].RGB.red());
-                EXPECT_EQ(leds.entries[k].g, modes[k].RGB.green());
-                EXPECT_EQ(leds.entries[k].b, modes[k].RGB.blue());
-            }
-            for (int k : {2, 3, 4, 5, 7, 8, 9})
-                EXPECT_EQ(leds.entries[k].speed, modes[modeOfEntry[k]].breath & 0xFF);
-            for (int k : {1, 4, 5, 6, 7, 8, 9})
-                EXPECT_EQ(leds.entries[k].brightness, modes[modeOfEntry[k]].bright & 0xFF);
-            EXPECT_TRUE(leds.closed);
             EXPECT_FALSE(rig.sim.inConfigMode());
         }
     }

@@ -18,29 +18,37 @@ std::vector<uint8_t> repeat(uint8_t cmd, int n) {
     return std::vector<uint8_t>(static_cast<size_t>(n), cmd);
 }
 
-std::vector<uint8_t> expectedCommands(ChangeMask mask, bool macros) {
-    std::vector<uint8_t> c = {0x46};
-    auto add = [&](const std::vector<uint8_t>& more) { c.insert(c.end(), more.begin(), more.end()); };
-    if (mask & 1) add(repeat(0x01, 2));
-    if (mask & 4) add(repeat(0x03, 7));
-    if (mask & 2) add(repeat(0x02, 10));
-    if (mask & 8) add(repeat(0x04, 5));
-    if (mask) add(repeat(0x40, 5));
-    if (macros) add(repeat(0x05, 2 * 10 + 1));
-    c.push_back(0x46);
-    return c;
-}
+// Everything for the active profile (0) of the sample set: the settings select it, the button
+// tables of all five profiles go out (one macro numbering), each other profile's behind its own
+// select, then profile 0 selected again for its tables.
+const char kActiveProfileAll[] = "E S2 P1 B7 P2 B7 P3 B7 P4 B7 P0 B7 D10 L5 R5 M21 X";
+// A full write: every table of every profile, each into its own bank.
+const char kEveryProfile[] = "E S2 P1 B7 D10 L5 P2 B7 D10 L5 P3 B7 D10 L5 P4 B7 D10 L5 P0 B7 D10 L5 R5 M21 X";
 
 }  // namespace
 
 TEST(WritesSequence, EachMaskSendsOnlyItsSections) {
-    for (ChangeMask mask : {0, 1, 2, 4, 8, 3, 15}) {
+    // Macros go out after a button table write only: it numbers them. A table is preceded by the
+    // select of its profile unless the settings just selected it.
+    const struct {
+        ChangeMask mask;
+        const char* frames;
+    } cases[] = {
+        {0, "E X"},
+        {1, "E S2 R5 X"},
+        {2, "E P0 D10 R5 X"},
+        {4, "E P1 B7 P2 B7 P3 B7 P4 B7 P0 B7 R5 M21 X"},
+        {8, "E P0 L5 R5 X"},
+        {3, "E S2 D10 R5 X"},
+        {15, kActiveProfileAll},
+    };
+    for (const auto& c : cases) {
+        const ChangeMask mask = c.mask;
         SCOPED_TRACE(mask);
         WriterRig rig(test::sampleProduct());
         const ConfigState s = test::sampleState(rig.data.paths());
         ASSERT_EQ(rig.writer.WriteProfileSet(s, mask), TxOk);
-        // Macros go out after a button table write only: it numbers them.
-        EXPECT_EQ(rig.commands(), expectedCommands(mask, (mask & 4) != 0));
+        EXPECT_EQ(rig.sequence(), c.frames);
         const auto log = rig.sim.frameLog();
         EXPECT_EQ(log.front().at(4), 0);  // enter
         EXPECT_EQ(log.back().at(4), 1);   // leave
@@ -84,7 +92,7 @@ TEST(WritesSequence, FailureAtEveryFrameStopsTheWriteThere) {
     const ConfigState s = test::sampleState(clean.data.paths());
     ASSERT_EQ(clean.writer.WriteProfileSet(s, change::kAll), TxOk);
     const int total = clean.faulty.writes;
-    ASSERT_EQ(total, static_cast<int>(expectedCommands(change::kAll, true).size()));
+    ASSERT_EQ(clean.sequence(), kActiveProfileAll);
     for (int k = 0; k < total; ++k) {
         SCOPED_TRACE(k);
         WriterRig rig(test::sampleProduct());
@@ -106,7 +114,7 @@ TEST(WritesSequence, FailureAtEveryFrameStopsTheWriteThere) {
 TEST(WritesSequence, FailedApplyForcesAFullWriteAndKeepsTheSettingsFiles) {
     WriterRig clean(test::sampleProduct());
     ConfigState probe = test::sampleState(clean.data.paths());
-    ASSERT_EQ(clean.writer.WriteProfileSet(probe, change::kAll), TxOk);
+    ASSERT_EQ(clean.writer.WriteProfileSet(probe, ProfileChanges::all()), TxOk);
     const int total = clean.faulty.writes;
     for (int k : {0, total / 2, total - 3, total - 1}) {
         SCOPED_TRACE(k);
@@ -134,7 +142,7 @@ TEST(WritesSequence, FailedApplyForcesAFullWriteAndKeepsTheSettingsFiles) {
         out = runApply(paths, rig.writer, working, stored, false, false);
         EXPECT_EQ(out.result, TxOk);
         EXPECT_EQ(out.mask, change::kAll);
-        EXPECT_EQ(rig.commands(), expectedCommands(change::kAll, true));
+        EXPECT_EQ(rig.sequence(), kEveryProfile);
         EXPECT_EQ(appsettings::loadDiff(paths), 0);
     }
 }
@@ -153,7 +161,7 @@ TEST(WritesSequence, ApplyWritesTheChangeMaskAndNothingWithoutChanges) {
     out = runApply(paths, rig.writer, working, stored, false, false);
     EXPECT_EQ(out.result, TxOk);
     EXPECT_EQ(out.mask, change::kLighting);
-    EXPECT_EQ(rig.commands(), expectedCommands(change::kLighting, false));
+    EXPECT_EQ(rig.sequence(), "E P0 L5 R5 X");
 
     // The mouse said it is off: the edit is saved, nothing is sent.
     rig.sim.clearFrameLog();
@@ -216,10 +224,7 @@ TEST(WritesSequence, StatusThreadIsStoppedForTheWriteAndRestartedAfterSuccess) {
     const auto enter = std::find_if(log.begin(), log.end(), isMode);
     const auto leave = std::find_if(log.rbegin(), log.rend(), isMode).base();
     ASSERT_NE(enter, log.end());
-    EXPECT_EQ(std::count_if(enter, leave,
-                            [](const QByteArray& f) { return static_cast<uint8_t>(f.at(3)) == 0x48; }),
-              0);
-    EXPECT_EQ(leave - enter, static_cast<long>(expectedCommands(change::kAll, true).size()));
+    EXPECT_EQ(test::sequenceOf(std::vector<QByteArray>(enter, leave)), kActiveProfileAll);
 
     rig.faulty.failCommand = 0x02;
     EXPECT_EQ(writer.WriteProfileSet(s, change::kAll), TxWriteError);

@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "app/connection_monitor.h"
+#include "app/session/connection_monitor.h"
 #include "device/device_link.h"
 #include "device/hidapi_backend.h"
 #include "device/pacer.h"

@@ -34,7 +34,6 @@ struct SimulatedFarrow {
         opened = link.EnumerateDevices() == 0;
         link.OpenDevice(link.currentProductName());
         opened = opened && link.hasCommandHandle();
-        writer.reloadProduct();
         loadConfigState(data.paths(), state);
     }
     // Writes the state with every section, as the first Apply after start-up does.

@@ -125,6 +125,17 @@ ConfigState maskBase() {
     return s;
 }
 
+// The one profile whose record differs, or -1.
+int editedProfile(const ConfigState& a, const ConfigState& b) {
+    int edited = -1;
+    for (int p = 0; p < kProfileCount; ++p) {
+        if (a.profiles[p] == b.profiles[p]) continue;
+        if (edited >= 0) return -1;
+        edited = p;
+    }
+    return edited;
+}
+
 TEST(ChangeMask, EachFieldSetsExactlyItsGroup) {
     TempData data;
     const ConfigState stored = maskBase();
@@ -136,7 +147,33 @@ TEST(ChangeMask, EachFieldSetsExactlyItsGroup) {
         EXPECT_EQ(computeChangeMask(working, stored, data.paths()), c.expected) << c.what;
         // The comparison is symmetric in what it finds.
         EXPECT_EQ(computeChangeMask(stored, working, data.paths()), c.expected) << c.what << " (reversed)";
+        // By profile: the settings group is shared, a table group belongs to the edited slot.
+        const int slot = editedProfile(working, stored);
+        if (slot < 0 && (c.expected & change::kTables)) continue;  // several slots: below
+        EXPECT_EQ(computeProfileChanges(working, stored, data.paths()),
+                  ProfileChanges::forProfile(slot, c.expected))
+            << c.what;
     }
+}
+
+TEST(ChangeMask, EditsInSeveralSlotsAreTheirOwnGroups) {
+    TempData data;
+    const ConfigState stored = maskBase();
+    ConfigState working = stored;
+    working.LiftHigh ^= 1;
+    working.profiles[1].dpiStages[3].x ^= 1;
+    working.profiles[3].LedMode = working.profiles[3].LedMode == 1 ? 2 : 1;
+    working.profiles[4].buttons[0].Fun ^= 1;
+    working.profiles[4].dpiStages[0].used ^= 1;
+    ProfileChanges want;
+    want.global = change::kBasic;
+    want.perProfile = {change::kNone, change::kDpi, change::kNone, change::kLighting,
+                       change::kButtons | change::kDpi};
+    EXPECT_EQ(computeProfileChanges(working, stored, data.paths()), want);
+    EXPECT_EQ(want.combined(), change::kAll);
+    EXPECT_EQ(ProfileChanges::all().combined(), change::kAll);
+    EXPECT_TRUE(ProfileChanges().empty());
+    EXPECT_EQ(ProfileChanges::forProfile(7, change::kAll), ProfileChanges::forProfile(-1, change::kBasic));
 }
 
 TEST(ChangeMask, ProfileIdOutsideTheFiveProfilesIsSafe) {
@@ -188,10 +225,12 @@ TEST(ChangeMask, WriteSignResetsAtMostOneMacroFilePerComparison) {
     // A real difference found first ends the scan before any macro file is read.
     ConfigState changed = s;
     changed.profiles[0].buttons[0].Res2 ^= 1;
-    EXPECT_EQ(computeChangeMask(changed, s, data.paths()), change::kButtons);
+    EXPECT_EQ(computeProfileChanges(changed, s, data.paths()),
+              ProfileChanges::forProfile(0, change::kButtons));
     EXPECT_EQ(writeSignOf(dir + "second.MSMACRO"), 5);
 
-    EXPECT_EQ(computeChangeMask(s, s, data.paths()), change::kButtons);
+    // The flag counts for the slot whose button uses the macro.
+    EXPECT_EQ(computeProfileChanges(s, s, data.paths()), ProfileChanges::forProfile(2, change::kButtons));
     EXPECT_EQ(writeSignOf(dir + "second.MSMACRO"), 0);
     EXPECT_EQ(computeChangeMask(s, s, data.paths()), change::kNone);
     EXPECT_EQ(writeSignOf(dir + "clean.MSMACRO"), 0);

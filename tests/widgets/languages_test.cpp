@@ -21,7 +21,7 @@ namespace {
 using namespace languages;
 
 QString yesInCurrentLanguage() {
-    return QCoreApplication::translate("mousecfg::TarnMessageBox", "Yes");
+    return QCoreApplication::translate("mousecfg::SkinnedDialog", "Yes");
 }
 
 TEST(LanguageTableTest, ReadsAllTenEntriesWhateverTheCount) {
@@ -126,15 +126,16 @@ TEST_F(LanguageSwitcherTest, StartUpInstallsTheStoredLanguage) {
     EXPECT_EQ(UiContext::current().fontPixelSize, 14);  // FONT_SIZE_2 of the test table
 }
 
-TEST_F(LanguageSwitcherTest, OneLanguageOrNoneLoadsNothing) {
+TEST_F(LanguageSwitcherTest, OneLanguageOrNoneOffersNoChoice) {
     for (int count : {0, 1}) {
         test::TempData local;
         test::writeLanguageTable(local, count);
         saveLanguageId(local.paths(), 0);
         LanguageSwitcher switcher(local.paths());
-        EXPECT_FALSE(switcher.loadAtStartup());
+        // Language 0's file is installed when it loads all the same; there is nothing to switch to.
+        EXPECT_TRUE(switcher.loadAtStartup());
         EXPECT_FALSE(switcher.hasChoice());
-        EXPECT_FALSE(switcher.isInstalled());
+        EXPECT_FALSE(switcher.switchTo(1));
         EXPECT_EQ(yesInCurrentLanguage(), QStringLiteral("Yes"));
     }
 }
@@ -173,7 +174,7 @@ TEST_F(LanguageSwitcherTest, SwitchingRetranslatesOpenWidgetsAndChangesTheFont) 
     EXPECT_EQ(changed.count(), 3);
 }
 
-TEST_F(LanguageSwitcherTest, SwitchToAMissingFileStillWritesTheIndex) {
+TEST_F(LanguageSwitcherTest, SwitchToAMissingFileKeepsTheLanguageInUse) {
     test::writeLanguageTable(data, 3);
     QFile::remove(data.paths().langDir() + QStringLiteral("/mousecfg_zh_CN.qm"));
     QFile::remove(data.paths().langConfigFile());
@@ -181,19 +182,22 @@ TEST_F(LanguageSwitcherTest, SwitchToAMissingFileStillWritesTheIndex) {
     switcher.loadAtStartup();
     ASSERT_TRUE(switcher.switchTo(2));
     QSignalSpy changed(&switcher, &LanguageSwitcher::languageChanged);
+    const UiContext before = UiContext::current();
 
+    // The German translation, its font and the stored choice stay: nothing is retranslated.
     EXPECT_FALSE(switcher.switchTo(1));
-    EXPECT_EQ(switcher.currentIndex(), 1);
-    EXPECT_EQ(loadLanguageId(data.paths()), 1);
+    EXPECT_EQ(switcher.currentIndex(), 2);
+    EXPECT_EQ(loadLanguageId(data.paths()), 2);
     EXPECT_EQ(changed.count(), 0);
-    // The German translation stays in place: nothing is retranslated.
     EXPECT_EQ(yesInCurrentLanguage(), QStringLiteral("Ja"));
+    EXPECT_EQ(UiContext::current().languageIndex, 2);
+    EXPECT_EQ(UiContext::current().fontFamily, before.fontFamily);
 
     // An index outside the table changes nothing at all.
     EXPECT_FALSE(switcher.switchTo(3));
     EXPECT_FALSE(switcher.switchTo(-1));
-    EXPECT_EQ(switcher.currentIndex(), 1);
-    EXPECT_EQ(loadLanguageId(data.paths()), 1);
+    EXPECT_EQ(switcher.currentIndex(), 2);
+    EXPECT_EQ(loadLanguageId(data.paths()), 2);
 }
 
 // Every shipped translation is compiled into the build, loads, and has no untranslated text.

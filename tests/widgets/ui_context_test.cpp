@@ -25,6 +25,12 @@ TEST(UiContextTest, FontSizeIsTheLanguageSizeTimesTheScaleTruncated) {
     EXPECT_EQ(c.scaled(478), 2390);
     c.scale = 1.25;
     EXPECT_EQ(c.scaled(309), 386);  // 386.25 truncated
+    EXPECT_EQ(c.scaled(999), 1248);
+    EXPECT_EQ(c.scaledRect(597, 588, 76, 30), QRect(746, 735, 95, 37));
+    c.scale = 1.5;
+    EXPECT_EQ(c.scaled(999), 1498);
+    c.scale = 1.75;
+    EXPECT_EQ(c.scaled(19), 33);
 }
 
 TEST(UiContextTest, ImagePathsResolveAgainstTheSkinFolder) {

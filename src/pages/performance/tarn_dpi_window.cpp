@@ -6,6 +6,7 @@
 
 #include "pages/performance/performance_log.h"
 #include "pages/performance/tarn_single_dpi.h"
+#include "widgets/indicator_style.h"
 #include "widgets/tarn_label.h"
 #include "widgets/ui_context.h"
 
@@ -75,15 +76,9 @@ void TarnDPIWindow::retranslate() {
 }
 
 void TarnDPIWindow::applyTheme() {
-    const UiContext& ui = UiContext::current();
     const QString sheet =
-        QStringLiteral(
-            "QRadioButton{background:transparent;}"
-            "QRadioButton::indicator{width:%3px;height:%3px;}"
-            "QRadioButton::indicator:unchecked{image:url(%1);}"
-            "QRadioButton::indicator:checked{image:url(%2);}")
-            .arg(ui.skinPath(QStringLiteral("DPI-OFF.png")), ui.skinPath(QStringLiteral("DPI-ON.png")))
-            .arg(ui.scaled(16));
+        indicatorStyleSheet("QRadioButton", QStringLiteral("background:transparent;"),
+                            QStringLiteral("DPI-OFF.png"), QStringLiteral("DPI-ON.png"), 16);
     for (QRadioButton* r : radios_) r->setStyleSheet(sheet);
     for (TarnSingleDPI* r : rows_) r->applyTheme();
     highlight(m_ProfileData.dpi);

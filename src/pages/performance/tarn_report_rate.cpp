@@ -7,6 +7,7 @@
 
 #include "device/report_rate.h"
 #include "pages/performance/performance_log.h"
+#include "widgets/indicator_style.h"
 #include "widgets/tarn_action.h"
 #include "widgets/tarn_label.h"
 #include "widgets/tarn_menu.h"
@@ -44,13 +45,8 @@ TarnReportRate::TarnReportRate(QWidget* parent)
     radios_[1]->setChecked(true);
     const UiContext& ui = UiContext::current();
     const QString radioSheet =
-        QStringLiteral(
-            "QRadioButton{color:white;background:transparent;spacing:6px;}"
-            "QRadioButton::indicator{width:%3px;height:%3px;}"
-            "QRadioButton::indicator:unchecked{image:url(%1);}"
-            "QRadioButton::indicator:checked{image:url(%2);}")
-            .arg(ui.skinPath(QStringLiteral("DPI-OFF.png")), ui.skinPath(QStringLiteral("DPI-ON.png")))
-            .arg(ui.scaled(14));
+        indicatorStyleSheet("QRadioButton", QStringLiteral("color:white;background:transparent;spacing:6px;"),
+                            QStringLiteral("DPI-OFF.png"), QStringLiteral("DPI-ON.png"), 14);
     for (QRadioButton* r : radios_) r->setStyleSheet(radioSheet);
     picture_->setPixmap(QPixmap(ui.skinPath(QStringLiteral("rate.png"))));
     picture_->setScaledContents(true);

@@ -8,6 +8,7 @@
 #include "device/dpi_scale.h"
 #include "pages/performance/performance_log.h"
 #include "pages/performance/tarn_two_bar_slider.h"
+#include "widgets/indicator_style.h"
 #include "widgets/tarn_label.h"
 #include "widgets/ui_context.h"
 
@@ -16,14 +17,8 @@ namespace mousecfg {
 namespace {
 
 QString checkBoxSheet() {
-    const UiContext& ui = UiContext::current();
-    return QStringLiteral(
-               "QCheckBox{color:white;background:transparent;spacing:4px;}"
-               "QCheckBox::indicator{width:%3px;height:%3px;}"
-               "QCheckBox::indicator:unchecked{image:url(%1);}"
-               "QCheckBox::indicator:checked{image:url(%2);}")
-        .arg(ui.skinPath(QStringLiteral("checkbox2-1.png")), ui.skinPath(QStringLiteral("checkbox2-2.png")))
-        .arg(ui.scaled(14));
+    return indicatorStyleSheet("QCheckBox", QStringLiteral("color:white;background:transparent;spacing:4px;"),
+                               QStringLiteral("checkbox2-1.png"), QStringLiteral("checkbox2-2.png"), 14);
 }
 
 }  // namespace

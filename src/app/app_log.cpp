@@ -1,3 +1,0 @@
-#include "app/app_log.h"
-
-Q_LOGGING_CATEGORY(lcApp, "mousecfg.app")

@@ -1,0 +1,249 @@
+#include "app/session/window_session.h"
+
+#include <utility>
+
+#include "app/session/app_log.h"
+#include "app/session/apply_runner.h"
+#include "app/session/scheduler.h"
+#include "device/device_link.h"
+#include "device/dpi_scale.h"
+#include "device/profile_writer.h"
+#include "device/report_rate.h"
+#include "device/status_answer.h"
+#include "device/status_reporter.h"
+#include "platform/pointer_speed.h"
+#include "storage/app_settings.h"
+#include "storage/profile_files.h"
+#include "storage/settings_file.h"
+
+namespace mousecfg {
+
+WindowSession::WindowSession(AppServices& services, QObject* parent)
+    : QObject(parent),
+      services_(services),
+      monitor_(*services.link, *services.pacer, services_.paths, *this),
+      ownRunner_(std::make_unique<ThreadApplyRunner>()),
+      runner_(ownRunner_.get()) {
+    qRegisterMetaType<BatteryState>();
+}
+
+WindowSession::~WindowSession() {
+    stopStatusThread();
+}
+
+void WindowSession::start() {
+    if (HotplugService* hotplug = services_.hotplug) {
+        connect(hotplug, &HotplugService::deviceEvent, this, &WindowSession::onDeviceEvent);
+        if (!hotplug->start()) qCDebug(lcApp) << "注册失败";
+    }
+    services_.link->InitDeviceList(paths());
+    services_.link->EnumerateDevices();
+    monitor_.rebuildMouseList();
+
+    batteryFull_ = appsettings::loadBatteryFull(paths());
+    connect(services_.status, &StatusReporter::RefreshBatteryStatus, this, &WindowSession::onBatteryReport);
+    connect(services_.status, &StatusReporter::RefreshStatus, this, &WindowSession::onStatusReport);
+    connect(services_.status, &StatusReporter::RefreshWriteStatus, this, &WindowSession::onWriteStatus);
+    services_.link->OpenDevice(appsettings::loadCurrentProductName(paths()));
+    startStatusThread();
+
+    loadConfigState(paths(), stored_);
+    working_ = stored_;
+    if (services_.pointerSpeed) {
+        if (const std::optional<int> speed = services_.pointerSpeed->read())
+            currentRecord().mousespeed = static_cast<uint8_t>(*speed);
+    }
+    Q_EMIT libraryChanged();
+    Q_EMIT currentSlotChanged(currentSlot());
+    Q_EMIT recordChanged();
+    writeDefaultProfileFile(paths());
+
+    // The gauge's start values need the connection state (100 with a cable); the second pass
+    // hides the charging icon the start values may have shown.
+    applyConnectionState();
+    onBatteryReport(0, 1, 1);
+    applyConnectionState();
+    services_.scheduler->singleShot(kWarningDelayMs, this, [this] { warningDue(); });
+}
+
+QString WindowSession::currentSlotName() const {
+    return working_.profileNames[static_cast<size_t>(currentSlot())];
+}
+
+// --- The status thread's reports
+
+void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte) {
+    if (writing_) {
+        pendingBattery_ = {charge, lowByte, hiByte};
+        return;
+    }
+    BatteryState state;
+    if (charge == 0 && lowByte == 0 && hiByte == 0) {
+        mouseOff_.store(true);
+        state.mouseOff = true;
+        Q_EMIT batteryChanged(state);
+        return;
+    }
+    mouseOff_.store(false);
+    state.charging = charge != 0;
+    state.cable = connectionState_ < ReceiverOnly;
+    state.level = batteryPercent(batteryMillivolts(lowByte, hiByte), batteryFull_);
+    if (state.level != lastBatteryLevel_) {
+        lastBatteryLevel_ = state.level;
+        appsettings::saveBattery(paths(), state.level);
+    }
+    Q_EMIT batteryChanged(state);
+}
+
+void WindowSession::onStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode) {
+    if (writing_) {
+        // The write thread owns the profile sets until it is done; the last report waits.
+        pendingStatus_ = {profile, stage, rate, mode};
+        return;
+    }
+    if (profile != currentSlot()) reportProfile(profile);
+    if (stage != currentRecord().dpi) reportStage(stage);
+    if (rate != currentRecord().pollrate) reportRate(rate);
+}
+
+void WindowSession::onWriteStatus(quint8 status) {
+    if (writing_) {
+        pendingWriteStatus_ = status;
+        return;
+    }
+    if (status == 0) appsettings::saveDiff(paths(), 1);
+}
+
+void WindowSession::reportProfile(quint8 profile) {
+    if (profile >= kProfileCount) return;  // a damaged report names no slot
+    chooseSlot(profile, false);
+    showOnScreen(tr("Profile") + QStringLiteral(" %1").arg(profile + 1));
+}
+
+void WindowSession::reportStage(quint8 stage) {
+    if (stage >= kDpiStageSlots) return;
+    const size_t slot = static_cast<size_t>(currentSlot());
+    currentRecord().dpi = stage;
+    stored_.profiles[slot].dpi = stage;
+    saveDpiIndex(paths(), working_.profileNames[slot], stage);
+    Q_EMIT stageReported(stage);
+    const DpiStage& s = currentRecord().dpiStages[stage];
+    const int dpi = dpiscale::dpiOfLevel(s.xy, appsettings::loadSensorId(paths()));
+    showOnScreen(tr("DPI") + QStringLiteral(" %1:%2").arg(stage + 1).arg(dpi));
+}
+
+void WindowSession::reportRate(quint8 rate) {
+    const size_t slot = static_cast<size_t>(currentSlot());
+    currentRecord().pollrate = rate;
+    stored_.profiles[slot].pollrate = rate;
+    Q_EMIT rateReported(rate);
+    showOnScreen(reportRateText(rate));
+}
+
+void WindowSession::showOnScreen(const QString& text) {
+    qCDebug(lcApp).noquote() << "OSD:" << text;
+    Q_EMIT osdText(text);
+}
+
+void WindowSession::chooseSlot(int slot, bool tellMouse) {
+    if (slot < 0 || slot >= kProfileCount) return;
+    working_.ProfileID = static_cast<uint8_t>(slot);
+    stored_.ProfileID = static_cast<uint8_t>(slot);
+    Q_EMIT currentSlotChanged(slot);
+    Q_EMIT recordChanged();
+    appsettings::saveProfileId(paths(), slot);
+    Q_EMIT libraryChanged();
+    if (tellMouse && services_.writer) services_.writer->SelectProfile(slot);
+    if (services_.pointerSpeed) services_.pointerSpeed->apply(currentRecord().mousespeed);
+}
+
+// --- Devices coming and going
+
+void WindowSession::onDeviceEvent(const HotplugEvent& event) {
+    // Closing or reopening the device and reloading the profile sets wait for a running write.
+    if (writing_)
+        pendingEvents_.append(event);
+    else
+        monitor_.handleEvent(event);
+}
+
+void WindowSession::switchToMouse(const QString& name) {
+    monitor_.switchToMouse(name);
+}
+
+void WindowSession::applyConnectionState() {
+    const std::vector<DeviceEntry>& list = services_.link->deviceList();
+    const bool cable = !list.empty() && list.front().paths[DeviceEntry::kCable].command.present;
+    const bool receiver = !list.empty() && list.front().paths[DeviceEntry::kReceiver].command.present;
+    connectionState_ =
+        cable ? (receiver ? CableAndReceiver : CableOnly) : (receiver ? ReceiverOnly : NoConnection);
+    Q_EMIT connectionChanged(connectionState_);
+}
+
+void WindowSession::mouseListChanged(const QStringList& names, const QString& current) {
+    Q_EMIT mouseNamesChanged(names, current);
+}
+
+void WindowSession::stopStatusThread() {
+    services_.status->stop();
+}
+
+void WindowSession::startStatusThread() {
+    services_.status->start();
+}
+
+void WindowSession::reloadAfterDeviceChange() {
+    reloadStoredSettings(paths(), stored_, working_);
+    Q_EMIT setReloaded();
+}
+
+void WindowSession::scheduleWarning() {
+    warningShown_ = true;
+    services_.scheduler->singleShot(kWarningDelayMs, this, [this] { warningDue(); });
+}
+
+void WindowSession::scheduleWarnClose() {
+    services_.scheduler->singleShot(kWarningDelayMs, this, [this] { warnCloseDue(); });
+}
+
+void WindowSession::warningDue() {
+    if (writing_) {
+        scheduleWarning();
+        return;
+    }
+    Q_EMIT showRequested();
+}
+
+void WindowSession::warnCloseDue() {
+    if (writing_) {
+        scheduleWarnClose();
+        return;
+    }
+    monitor_.reopenAfterWarning();
+}
+
+// --- The write flow
+
+quint8 WindowSession::runWriteFlow(bool writeAll) {
+    // The writer encodes for the product that is current now (the mouse may have changed).
+    if (services_.writer) services_.writer->setProduct(loadWriteProduct(paths()));
+    const ApplyJobInput input{paths(), services_.writer, &working_, &stored_, &mouseOff_};
+    writing_ = true;
+    const quint8 result = (runner_ ? runner_ : ownRunner_.get())->run(makeApplyJob(input), writeAll);
+    writing_ = false;
+    // What arrived during the write, in order: device changes first, then the last reports.
+    const QVector<HotplugEvent> events = std::exchange(pendingEvents_, {});
+    for (const HotplugEvent& e : events) monitor_.handleEvent(e);
+    if (const std::optional<std::array<quint8, 3>> b = std::exchange(pendingBattery_, std::nullopt))
+        onBatteryReport((*b)[0], (*b)[1], (*b)[2]);
+    if (const std::optional<quint8> w = std::exchange(pendingWriteStatus_, std::nullopt)) onWriteStatus(*w);
+    if (const std::optional<std::array<quint8, 4>> s = std::exchange(pendingStatus_, std::nullopt))
+        onStatusReport((*s)[0], (*s)[1], (*s)[2], (*s)[3]);
+    if (result == kApplyMouseOff)
+        Q_EMIT applyMessage(tr("Mouse is sleeping or not connected."));
+    else if (result != TxOk)
+        Q_EMIT applyMessage(tr("Send data failed, please try again."));
+    return result;
+}
+
+}  // namespace mousecfg

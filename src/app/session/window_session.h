@@ -1,0 +1,161 @@
+#pragma once
+
+#include <QObject>
+#include <QVector>
+#include <array>
+#include <atomic>
+#include <memory>
+#include <optional>
+
+#include "app/session/app_services.h"
+#include "app/session/connection_monitor.h"
+#include "storage/config_state.h"
+
+namespace mousecfg {
+
+class ApplyRunner;
+
+// What the battery gauge shows after a battery report.
+struct BatteryState {
+    bool mouseOff = false;  // the receiver answered all zeros: "MOUSE OFF"
+    bool charging = false;
+    bool cable = false;  // a cable is connected: a full gauge without a percentage
+    int level = 0;       // 10..100 (unset while the mouse is off)
+};
+
+// Everything the main window knows about the mouse, without a widget: the two profile sets, the
+// connection monitor and the mouse list, the reports of the status thread (with their guards
+// against damaged reports), the active slot, the write flow and the events that wait while a
+// write runs. The window, its tabs and the profile bar show what its signals announce.
+//
+// Threads: it lives on the GUI thread. During a write the write thread owns both profile sets and
+// the settings files; reports and device changes that arrive meanwhile wait until the write is
+// over.
+class WindowSession : public QObject, private ConnectionHost {
+    Q_OBJECT
+public:
+    enum ConnectionState { CableOnly = 0, CableAndReceiver = 1, ReceiverOnly = 2, NoConnection = 3 };
+    static constexpr int kWarningDelayMs = 200;
+
+    explicit WindowSession(AppServices& services, QObject* parent = nullptr);
+    ~WindowSession() override;
+
+    // Start-up, once the window is ready to listen: follows hot-plug, builds the device and mouse
+    // lists, opens the current product, starts the status thread (the only start at start-up),
+    // loads both profile sets (the host's pointer speed into the current record) and rewrites the
+    // factory profile file. Then the gauge's start values (level 10, or 100 with a cable) until
+    // the first report, and, 200 ms later, showRequested().
+    void start();
+
+    const Paths& paths() const { return services_.paths; }
+    ConfigState& working() { return working_; }
+    ConfigState& stored() { return stored_; }
+    MouseProfile& currentRecord() { return currentProfile(working_); }
+    int currentSlot() const { return currentProfileIndex(working_); }
+    QString currentSlotName() const;
+
+    int connectedMice() const { return monitor_.connectedCount(); }
+    int connectionState() const { return connectionState_; }
+    bool mouseOff() const { return mouseOff_.load(); }
+    bool isDeviceReady() const { return deviceReady_; }
+    // The "Dongle Disconnect!" warning is up or due; the tray leaves the window alone meanwhile.
+    bool warningShown() const { return warningShown_; }
+    void setWarningShown(bool shown) { warningShown_ = shown; }
+    bool writing() const { return writing_; }
+
+    // Makes `slot` the active slot of both sets (the mouse already holds a slot it reported),
+    // records it in the settings, tells the mouse when asked and applies the slot's pointer speed
+    // to the host.
+    void chooseSlot(int slot, bool tellMouse);
+    // The user picked another mouse on the selector.
+    void switchToMouse(const QString& name);
+
+    // Who runs the write thread (not owned; null: a plain thread and a local event loop).
+    void setApplyRunner(ApplyRunner* runner) { runner_ = runner; }
+    // The write flow: save, compare, write what changed on the write thread, then what arrived
+    // meanwhile; a failure is announced through applyMessage(). Returns the result code.
+    quint8 runWriteFlow(bool writeAll);
+
+    // The status thread's reports and the hot-plug service's events (connected in start()).
+    void onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte);
+    void onStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode);
+    void onWriteStatus(quint8 status);
+    void onDeviceEvent(const HotplugEvent& event);
+
+    // The 200 ms timers: the window is due (show it, or warn when no mouse is there), and the
+    // first mouse is back (reopen and reload). Both wait while a write runs.
+    void warningDue();
+    void warnCloseDue();
+
+    // For the profile operations: what the window must show again.
+    void announceRecord() { Q_EMIT recordChanged(); }
+    void announceName(const QString& name) { Q_EMIT nameShown(name); }
+    void announceLibrary() { Q_EMIT libraryChanged(); }
+    void announceSetReloaded() { Q_EMIT setReloaded(); }
+
+Q_SIGNALS:
+    // The current record changed: every page shows it again.
+    void recordChanged();
+    // Another slot is active: its number on the selector, its name in the name field.
+    void currentSlotChanged(int slot);
+    void nameShown(const QString& name);
+    // The product's library of stored profiles changed.
+    void libraryChanged();
+    // Both sets were replaced (another mouse, the mouse back, a loaded configuration): the first
+    // page, the product's pictures, every page again.
+    void setReloaded();
+    // The mouse reported another DPI stage or report rate for the current record.
+    void stageReported(int stage);
+    void rateReported(int rate);
+    void batteryChanged(const mousecfg::BatteryState& state);
+    void connectionChanged(int state);
+    // A text for the on-screen display ("Profile 2", "DPI 3:1600", "500 HZ").
+    void osdText(const QString& text);
+    // The connected mice (the selector shows them from two on) and the current one.
+    void mouseNamesChanged(const QStringList& names, const QString& current);
+    // Show the window, or the "Dongle Disconnect!" warning when no mouse is connected.
+    void showRequested();
+    // A write failed or was not possible: a question box with this text.
+    void applyMessage(const QString& text);
+
+private:
+    // ConnectionHost
+    void stopStatusThread() override;
+    void startStatusThread() override;
+    void reloadAfterDeviceChange() override;
+    void mouseListChanged(const QStringList& names, const QString& current) override;
+    void applyConnectionState() override;
+    void scheduleWarning() override;
+    void scheduleWarnClose() override;
+    void setDeviceReady(bool ready) override { deviceReady_ = ready; }
+
+    void reportProfile(quint8 profile);
+    void reportStage(quint8 stage);
+    void reportRate(quint8 rate);
+    void showOnScreen(const QString& text);
+
+    AppServices& services_;
+    ConnectionMonitor monitor_;
+    ConfigState working_;
+    ConfigState stored_;
+    std::unique_ptr<ApplyRunner> ownRunner_;
+    ApplyRunner* runner_ = nullptr;
+
+    int connectionState_ = NoConnection;
+    bool deviceReady_ = false;
+    bool warningShown_ = false;
+    int batteryFull_ = 4200;
+    int lastBatteryLevel_ = -1;
+    std::atomic<bool> mouseOff_{false};
+    // A write thread runs: reports and device changes wait until it is done (the write thread
+    // owns the profile sets and writes the settings files meanwhile).
+    bool writing_ = false;
+    std::optional<std::array<quint8, 3>> pendingBattery_;
+    std::optional<quint8> pendingWriteStatus_;
+    std::optional<std::array<quint8, 4>> pendingStatus_;
+    QVector<HotplugEvent> pendingEvents_;
+};
+
+}  // namespace mousecfg
+
+Q_DECLARE_METATYPE(mousecfg::BatteryState)

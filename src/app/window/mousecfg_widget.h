@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "app/session/window_session.h"
+#include "app/window/dialog_apply_runner.h"
+#include "widgets/device_ready.h"
+#include "widgets/language_switcher.h"
+
+class QLabel;
+
+namespace mousecfg {
+
+class BatteryGauge;
+class LanguageMenu;
+class MouseSelector;
+class ProductPictures;
+class ProfileBar;
+class Tab;
+class TarnPushButton;
+class Tray;
+
+// The program's only top-level window: the skinned, frameless frame (background, scale, dragging,
+// title-bar buttons, logo and version), the tab buttons over a list of tabs, the language button,
+// the mouse selector and the bottom buttons, with the profile bar, the battery gauge and the tray
+// beside it. What it shows of the mouse comes from its WindowSession.
+class MousecfgWidget : public QWidget, public DeviceReadyFlag {
+    Q_OBJECT
+public:
+    explicit MousecfgWidget(AppServices& services, QWidget* parent = nullptr);
+    ~MousecfgWidget() override;
+
+    // The window title: the product name, marked when the simulated mouse stands in.
+    static QString titleFor(const QString& productName, bool simulated);
+
+    // DeviceReadyFlag (polled by the "Dongle Disconnect!" box)
+    bool isDeviceReady() const override { return session_.isDeviceReady(); }
+
+    WindowSession& session() { return session_; }
+    int currentTab() const { return currentTab_; }
+
+public Q_SLOTS:
+    // Shows tab `index` (TabIndex) and hides the others.
+    void switchPage(int index);
+    // Locks (false) or frees the window's controls, e.g. while the macro editor records.
+    void slotEnableButtons(bool bEnable);
+    // Shows the window and brings it forward, or warns "Dongle Disconnect!" when no mouse is
+    // connected (hiding the window again when the box is closed without one).
+    void showWindowOrWarn();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void connectSession();
+    TarnPushButton* makeButton(const QStringList& images, const char* objectName);
+    void layoutControls();
+    void retranslate();
+    void setScaleLevel(int level);
+    void onClicked();
+    void onSetReloaded();
+    void onTrayToggle();
+    void messageBox(int kind, const QString& text);
+    void takeBackPageValues();
+    void refreshTabs();
+    double screenLogicalDpi() const;
+
+    AppServices& services_;
+    WindowSession session_;
+    DialogApplyRunner applyRunner_;
+    LanguageSwitcher languages_;
+
+    bool built_ = false;
+    bool dragging_ = false;
+    QPoint pressPos_;
+    QPoint originAtPress_;
+    int scaleLevel_ = 0;
+    QPixmap background_;
+    std::array<QPixmap, 17> scaledBackgrounds_;
+    int currentTab_ = 0;
+
+    std::vector<Tab*> tabs_;
+    std::vector<TarnPushButton*> tabButtons_;
+    ProductPictures* pictures_ = nullptr;
+    ProfileBar* profileBar_ = nullptr;
+    BatteryGauge* gauge_ = nullptr;
+    Tray* tray_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLabel* versionLabel_ = nullptr;
+    TarnPushButton* close_ = nullptr;
+    TarnPushButton* minimise_ = nullptr;
+    TarnPushButton* ok_ = nullptr;
+    TarnPushButton* cancel_ = nullptr;
+    TarnPushButton* apply_ = nullptr;
+    TarnPushButton* firmware_ = nullptr;
+    TarnPushButton* language_ = nullptr;
+    LanguageMenu* languageMenu_ = nullptr;
+    TarnPushButton* mouseSelector_ = nullptr;
+    MouseSelector* mouseMenu_ = nullptr;
+};
+
+}  // namespace mousecfg

@@ -1,0 +1,40 @@
+#include "app/window/tray.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "storage/app_settings.h"
+
+namespace mousecfg {
+
+Tray::Tray(const Paths& paths, QWidget* window)
+    : QObject(window),
+      show_(new QAction(this)),
+      quit_(new QAction(this)),
+      menu_(new QMenu(window)),
+      icon_(new QSystemTrayIcon(this)) {
+    show_->setObjectName(QStringLiteral("trayShowAction"));
+    quit_->setObjectName(QStringLiteral("trayQuitAction"));
+    connect(show_, &QAction::triggered, this, &Tray::showRequested);
+    connect(quit_, &QAction::triggered, qApp, &QCoreApplication::quit);
+    menu_->addAction(show_);
+    menu_->addAction(quit_);
+    icon_->setContextMenu(menu_);
+    icon_->setIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
+    icon_->setToolTip(appsettings::loadCurrentProductName(paths));
+    connect(icon_, &QSystemTrayIcon::activated, this, &Tray::iconActivated);
+    icon_->setVisible(true);
+}
+
+void Tray::retranslate() {
+    show_->setText(tr("&Load Config"));
+    quit_->setText(tr("&Quit"));
+}
+
+void Tray::iconActivated(QSystemTrayIcon::ActivationReason reason) {
+    if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
+        Q_EMIT toggleRequested();
+}
+
+}  // namespace mousecfg

@@ -1,0 +1,197 @@
+// The window frame: start-up, scale, dragging, tabs, the lock while the macro editor records,
+// close and the tray, the language menu.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+
+#include "app/tabs/macro_tab.h"
+#include "app/tabs/tab_list.h"
+#include "storage/languages.h"
+#include "widgets/tarn_push_button.h"
+#include "widgets/ui_context.h"
+#include "window_rig.h"
+
+using namespace mousecfg;
+using test::WindowRig;
+
+namespace {
+
+TEST(Frame, StartUpShowsTheCurrentSlotAndAppearsThroughTheTimer) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    WindowSession& s = w.session();
+    EXPECT_EQ(rig.find<QLineEdit>("nameField")->text(), s.currentSlotName());
+    EXPECT_EQ(rig.find<TarnPushButton>("profileSelector")->text(),
+              QStringLiteral("Profile %1").arg(s.currentSlot() + 1));
+    EXPECT_EQ(rig.find<QLabel>("productLabel")->text(), QStringLiteral("FARROW"));
+    EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), QStringLiteral("Apply"));
+    EXPECT_EQ(w.currentTab(), TabLighting);
+    // Construction started the status thread once: one request once it has made its first pass.
+    ASSERT_TRUE(rig.linkPacer.step());
+    EXPECT_EQ(rig.statusRequests(), 1);
+
+    // The window appears through the 200 ms timer; with a mouse there, no warning.
+    EXPECT_FALSE(w.isVisible());
+    rig.scheduler.runPending();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(s.warningShown());
+    EXPECT_EQ(MousecfgWidget::titleFor(QStringLiteral("FARROW"), true),
+              QStringLiteral("FARROW (simulated mouse)"));
+}
+
+TEST(Frame, ScaleLevelsFollowTheScreenDpi) {
+    struct Case {
+        double dpi;
+        QSize size;
+        double factor;
+    };
+    const Case cases[] = {{96, {999, 640}, 1.0}, {120, {1248, 800}, 1.25}, {144, {1498, 960}, 1.5}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dpi);
+        WindowRig rig(SimulatedMouse::Options{}, c.dpi);
+        MousecfgWidget& w = rig.create();
+        const double f = c.factor;
+        EXPECT_EQ(w.size(), c.size);
+        EXPECT_EQ(rig.find("applyButton")->geometry(),
+                  QRect(int(597 * f), int(588 * f), int(76 * f), int(30 * f)));
+        EXPECT_EQ(rig.find("TarnDPIWindow")->geometry(),
+                  QRect(int(285 * f), int(90 * f), int(456 * f), int(460 * f)));
+        EXPECT_EQ(rig.find("batteryGauge")->mapTo(&w, QPoint()), QPoint(int(75 * f), int(587 * f)));
+        EXPECT_EQ(rig.find("addButton")->size(), QSize(0, 0));
+    }
+}
+
+TEST(Frame, DraggingMovesTheWindowOnlyPastTheThreshold) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    w.move(100, 100);
+    w.show();
+    const QPoint start = w.frameGeometry().topLeft();
+    const QPoint local(400, 20);
+    const QPoint global = w.mapToGlobal(local);
+    auto send = [&](QEvent::Type type, QPoint offset) {
+        QMouseEvent e(type, local + offset, global + offset, Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&w, &e);
+    };
+    send(QEvent::MouseButtonPress, {});
+    send(QEvent::MouseMove, {3, 1});
+    EXPECT_EQ(w.frameGeometry().topLeft(), start);
+    send(QEvent::MouseMove, {3, 2});
+    EXPECT_EQ(w.frameGeometry().topLeft(), start + QPoint(3, 2));
+    send(QEvent::MouseMove, {-40, 25});
+    EXPECT_EQ(w.frameGeometry().topLeft(), start + QPoint(-40, 25));
+    send(QEvent::MouseButtonRelease, {-40, 25});
+    send(QEvent::MouseMove, {100, 100});
+    EXPECT_EQ(w.frameGeometry().topLeft(), start + QPoint(-40, 25)) << "released: no more dragging";
+}
+
+TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    w.show();
+    struct Case {
+        const char* tab;
+        int index;
+        QStringList visible;
+    };
+    const Case cases[] = {
+        {"tabDpi", TabDpi, {"TarnDPIWindow", "TarnPointSpeed", "TarnReportRate"}},
+        {"tabMacro", TabMacro, {"MacroDialog"}},
+        {"tabCustomize", TabCustomize, {"buttonScrollArea", "frontPicture", "productLabel", "upButton"}},
+        {"tabLighting", TabLighting, {"TarnColorWindow", "frontPicture", "productLabel"}},
+    };
+    const QStringList pages{"TarnDPIWindow",   "TarnPointSpeed",   "TarnReportRate", "MacroDialog",
+                            "TarnColorWindow", "buttonScrollArea", "frontPicture",   "sidePicture",
+                            "productLabel",    "upButton"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tab);
+        QTest::mousePress(rig.find(c.tab), Qt::LeftButton);
+        EXPECT_EQ(w.currentTab(), c.index) << "the press itself switches";
+        QTest::mouseRelease(rig.find(c.tab), Qt::LeftButton);
+        for (const QString& p : pages)
+            EXPECT_EQ(rig.find(qPrintable(p))->isVisible(), c.visible.contains(p)) << p.toStdString();
+        for (const char* t : {"tabLighting", "tabCustomize", "tabDpi", "tabMacro"})
+            EXPECT_EQ(rig.find<TarnPushButton>(t)->checkedState(), QLatin1String(t) == QLatin1String(c.tab));
+    }
+
+    // The macro editor locks the window's controls while it records.
+    auto* macro = w.findChild<MacroTab*>();
+    ASSERT_NE(macro, nullptr);
+    Q_EMIT macro->windowControlsEnabled(false);
+    for (const char* name : {"applyButton", "mouseSelector", "resetAllButton", "languageButton", "tabDpi"})
+        EXPECT_FALSE(rig.find<TarnPushButton>(name)->isButtonEnabled()) << name;
+    EXPECT_FALSE(rig.find("nameField")->isEnabled());
+    rig.click("tabMacro");
+    EXPECT_EQ(w.currentTab(), TabLighting) << "locked while the macro editor records";
+    Q_EMIT macro->windowControlsEnabled(true);
+    rig.click("tabMacro");
+    EXPECT_EQ(w.currentTab(), TabMacro);
+
+    // Close hides; the program goes on in the tray, whose clicks toggle the window.
+    rig.click("closeButton");
+    EXPECT_FALSE(w.isVisible());
+    auto* tray = w.findChild<QSystemTrayIcon*>();
+    ASSERT_NE(tray, nullptr);
+    Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(w.isVisible());
+    Q_EMIT tray->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(w.isVisible()) << "only clicks toggle";
+    Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(w.isVisible());
+    w.findChild<QAction*>(QStringLiteral("trayShowAction"))->trigger();
+    EXPECT_TRUE(w.isVisible());
+}
+
+// Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
+void chooseLanguage(WindowRig& rig, int index) {
+    QTimer::singleShot(0, [index] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr);
+        for (int i = 0; i <= index; ++i) QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    rig.click("languageButton");
+}
+
+TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {
+    WindowRig rig;
+    rig.setConfig(QStringLiteral("FONT_LIST/LangFile_1"), QStringLiteral("mousecfg_missing"));
+    MousecfgWidget& w = rig.create();
+    w.show();
+    auto* language = rig.find<TarnPushButton>("languageButton");
+    ASSERT_FALSE(language->isHidden());
+    EXPECT_EQ(language->text(), QStringLiteral("English"));
+
+    chooseLanguage(rig, 2);
+    EXPECT_EQ(language->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(languages::loadLanguageId(rig.paths), 2);
+    const QString applyDe = rig.find<TarnPushButton>("applyButton")->text();
+    const QString dpiDe = rig.find<TarnPushButton>("tabDpi")->text();
+    EXPECT_NE(applyDe, QStringLiteral("Apply"));
+    EXPECT_EQ(rig.find<TarnPushButton>("resetAllButton")->text(),
+              QCoreApplication::translate("mousecfg::ProfileBar", "Reset All"));
+    EXPECT_NE(rig.find<TarnPushButton>("resetAllButton")->text(), QStringLiteral("Reset All"));
+
+    // Chinese has no translation file here: the German texts, font and choice stay.
+    const QString fontBefore = UiContext::current().fontFamily;
+    chooseLanguage(rig, 1);
+    EXPECT_EQ(language->text(), QStringLiteral("Deutsch"));
+    EXPECT_EQ(languages::loadLanguageId(rig.paths), 2);
+    EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), applyDe);
+    EXPECT_EQ(rig.find<TarnPushButton>("tabDpi")->text(), dpiDe);
+    EXPECT_EQ(UiContext::current().fontFamily, fontBefore);
+
+    chooseLanguage(rig, 0);
+    EXPECT_EQ(rig.find<TarnPushButton>("applyButton")->text(), QStringLiteral("Apply"));
+    // Switching languages never restarts the status thread.
+    ASSERT_TRUE(rig.linkPacer.step());
+    EXPECT_EQ(rig.statusRequests(), 1);
+}
+
+}  // namespace

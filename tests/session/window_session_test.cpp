@@ -1,0 +1,335 @@
+#include "app/session/window_session.h"
+
+#include <gtest/gtest.h>
+
+#include <QScopeGuard>
+#include <QSemaphore>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include "device/apply_worker.h"
+#include "device/command_frame.h"
+#include "device/dpi_scale.h"
+#include "device/sensor_encoding.h"
+#include "session_rig.h"
+#include "sim/memory_decoder.h"
+#include "storage/app_settings.h"
+#include "storage/profile_files.h"
+#include "storage/settings_file.h"
+
+using namespace mousecfg;
+using test::SessionRig;
+
+namespace {
+
+constexpr auto kCable = SimulatedMouse::Path::Cable;
+
+QStringList texts(const QSignalSpy& spy) {
+    QStringList out;
+    for (const QList<QVariant>& args : spy) out << args.at(0).toString();
+    return out;
+}
+
+BatteryState lastBattery(const QSignalSpy& spy) {
+    return spy.isEmpty() ? BatteryState{} : spy.last().at(0).value<BatteryState>();
+}
+
+TEST(WindowSession, StartLoadsBothSetsStartsTheStatusThreadOnceAndAsksForTheWindow) {
+    SessionRig rig;
+    rig.data.writeFile(QStringLiteral("Configs/Profile/DefaultProfile.prof"), "damaged");
+    rig.setConfig(QStringLiteral("Config/Battery"), 55);
+    ConfigState expected;
+    loadConfigState(rig.paths, expected);
+    WindowSession session(rig.services);
+    QSignalSpy battery(&session, &WindowSession::batteryChanged);
+    QSignalSpy shown(&session, &WindowSession::showRequested);
+    QSignalSpy slot(&session, &WindowSession::currentSlotChanged);
+    session.start();
+
+    // Stored set from the files; working set the same but for the host's pointer speed.
+    EXPECT_TRUE(session.stored() == expected);
+    ConfigState working = session.working();
+    EXPECT_EQ(currentProfile(working).mousespeed, 7);
+    currentProfile(working).mousespeed = currentProfile(expected).mousespeed;
+    EXPECT_TRUE(working == expected);
+    ASSERT_EQ(slot.count(), 1);
+    EXPECT_EQ(slot.at(0).at(0).toInt(), currentProfileIndex(expected));
+    EXPECT_TRUE(
+        rig.data.readFile(QStringLiteral("Configs/Profile/DefaultProfile.prof")).startsWith("[PROFILE]"));
+
+    // Start values (0, 1, 1) until the first report: level 10 on the receiver, in the settings.
+    const BatteryState start = lastBattery(battery);
+    EXPECT_FALSE(start.mouseOff);
+    EXPECT_FALSE(start.cable);
+    EXPECT_EQ(start.level, 10);
+    EXPECT_EQ(rig.config(QStringLiteral("Config/Battery")).toInt(), 10);
+    EXPECT_EQ(session.connectionState(), WindowSession::ReceiverOnly);
+    EXPECT_TRUE(rig.hotplug.started);
+
+    // One status thread, started once: one status request once it has made its first pass.
+    ASSERT_TRUE(rig.linkPacer.step());
+    EXPECT_EQ(rig.statusRequests(), 1);
+
+    EXPECT_EQ(rig.scheduler.delays(), std::vector<int>{200});
+    EXPECT_EQ(shown.count(), 0);
+    rig.scheduler.runPending();
+    EXPECT_EQ(shown.count(), 1);
+}
+
+TEST(WindowSession, StatusReportsMoveSlotStageAndRateAndDamagedOnesChangeNothing) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    QSignalSpy osd(&s, &WindowSession::osdText);
+    QSignalSpy stages(&s, &WindowSession::stageReported);
+    QSignalSpy rates(&s, &WindowSession::rateReported);
+    s.working().profiles[2].mousespeed = 4;
+    const uint8_t stage0 = s.working().profiles[2].dpi;
+    const uint8_t rate0 = s.working().profiles[2].pollrate;
+    const uint8_t stage = stage0 == 3 ? 2 : 3;
+    const int dpi = [&] {
+        const DpiStage& st = s.working().profiles[2].dpiStages[stage];
+        return dpiscale::dpiOfLevel(st.xy, appsettings::loadSensorId(rig.paths));
+    }();
+    struct Case {
+        quint8 profile, stage, rate;
+        int slot, wantStage, wantRate;
+        QString osd;  // empty: nothing shown
+    };
+    const Case cases[] = {
+        {2, stage0, rate0, 2, stage0, rate0, QStringLiteral("Profile 3")},
+        {2, stage, rate0, 2, stage, rate0, QStringLiteral("DPI %1:%2").arg(stage + 1).arg(dpi)},
+        {2, stage, 8, 2, stage, 8, QStringLiteral("125 HZ")},
+        {2, stage, 4, 2, stage, 4, QStringLiteral("250 HZ")},
+        {2, stage, 1, 2, stage, 1, QStringLiteral("1000 HZ")},
+        {2, stage, 2, 2, stage, 2, QStringLiteral("500 HZ")},
+        // A damaged report: no such slot, no such stage.
+        {kProfileCount, stage, 2, 2, stage, 2, QString()},
+        {2, kDpiStageSlots, 2, 2, stage, 2, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.profile) << "/" << int(c.stage) << "/" << int(c.rate));
+        osd.clear();
+        s.onStatusReport(c.profile, c.stage, c.rate, 0);
+        EXPECT_EQ(s.currentSlot(), c.slot);
+        EXPECT_EQ(s.currentRecord().dpi, c.wantStage);
+        EXPECT_EQ(s.currentRecord().pollrate, c.wantRate);
+        EXPECT_EQ(texts(osd), c.osd.isEmpty() ? QStringList() : QStringList{c.osd});
+    }
+    // What the mouse reported it already holds: the stored set agrees, nothing is due for a write.
+    EXPECT_EQ(s.stored().ProfileID, 2);
+    EXPECT_EQ(computeChangeMask(s.working(), s.stored(), rig.paths), change::kNone);
+    EXPECT_EQ(rig.config(QStringLiteral("Config/ProfileID")).toInt(), 2);
+    QSettings file(currentProfileFile(rig.paths, s.working().profileNames[2]), QSettings::IniFormat);
+    EXPECT_EQ(file.value(QStringLiteral("PROFILE/dpi")).toInt(), stage);
+    ASSERT_EQ(stages.count(), 1);
+    EXPECT_EQ(stages.at(0).at(0).toInt(), stage);
+    EXPECT_EQ(rates.count(), 4);
+    EXPECT_EQ(rig.speed.applied, std::vector<int>{4}) << "the reported slot's pointer speed";
+    EXPECT_TRUE(rig.mouse.framesWithCommand(command::kSelectProfile).empty()) << "the mouse is not told back";
+}
+
+TEST(WindowSession, ReportsFromTheMouseArriveThroughTheStatusThread) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    rig.mouse.changeProfileOnMouse(2);
+    EXPECT_TRUE(rig.statusUntil([&] { return s.currentSlot() == 2; }));
+    rig.mouse.changeRateOnMouse(2);
+    EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().pollrate == 2; }));
+
+    // The mouse switched off answers the next status request with zeros, and the thread says so.
+    QSignalSpy battery(&s, &WindowSession::batteryChanged);
+    rig.mouse.setMouseOff(true);
+    rig.status.start();
+    EXPECT_TRUE(rig.statusUntil([&] { return s.mouseOff(); }));
+    EXPECT_TRUE(lastBattery(battery).mouseOff);
+    rig.mouse.setMouseOff(false);
+    rig.status.start();
+    EXPECT_TRUE(rig.statusUntil([&] { return !s.mouseOff(); }));
+}
+
+TEST(WindowSession, BatteryReportsGiveLevelsChargingAndTheCable) {
+    SessionRig rig;
+    rig.setConfig(QStringLiteral("Config/BatteryFull"), 4126);
+    WindowSession& s = rig.startSession();
+    QSignalSpy battery(&s, &WindowSession::batteryChanged);
+    struct Case {
+        quint8 charge, lo, hi;
+        bool off, charging;
+        int level;
+        int saved;  // Config/Battery afterwards
+    };
+    const Case cases[] = {
+        {0, 0, 0, true, false, 0, 10},            // off: nothing else changes
+        {1, 0xE8, 0x03, false, true, 90, 90},     // 4125 mV
+        {0, 0xE9, 0x03, false, false, 100, 100},  // 4129 mV: from the full threshold on
+        {0, 1, 1, false, false, 10, 10},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.charge) << "," << int(c.lo) << "," << int(c.hi));
+        s.onBatteryReport(c.charge, c.lo, c.hi);
+        const BatteryState b = lastBattery(battery);
+        EXPECT_EQ(b.mouseOff, c.off);
+        EXPECT_EQ(s.mouseOff(), c.off);
+        EXPECT_EQ(b.charging, c.charging);
+        if (!c.off) {
+            EXPECT_EQ(b.level, c.level);
+        }
+        EXPECT_FALSE(b.cable);
+        EXPECT_EQ(rig.config(QStringLiteral("Config/Battery")).toInt(), c.saved);
+    }
+    // A cable: the state says so (a full gauge), the level itself is still the reading's.
+    rig.plug(kCable, true);
+    EXPECT_EQ(s.connectionState(), WindowSession::CableAndReceiver);
+    s.onBatteryReport(0, 0xE8, 0x03);
+    EXPECT_TRUE(lastBattery(battery).cable);
+    EXPECT_EQ(lastBattery(battery).level, 90);
+    // A write-status report of 0 makes the next write a full one.
+    rig.setConfig(QStringLiteral("Config/Diff"), 0);
+    s.onWriteStatus(1);
+    EXPECT_EQ(appsettings::loadDiff(rig.paths), 0);
+    s.onWriteStatus(0);
+    EXPECT_EQ(appsettings::loadDiff(rig.paths), 1);
+}
+
+TEST(WindowSession, ChoosingASlotSwitchesTheMouseAndAppliesThatSlotsPointerSpeed) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    QSignalSpy slot(&s, &WindowSession::currentSlotChanged);
+    QSignalSpy record(&s, &WindowSession::recordChanged);
+    s.working().profiles[3].mousespeed = 17;
+    rig.mouse.clearFrameLog();
+    s.chooseSlot(3, true);
+    EXPECT_EQ(s.currentSlot(), 3);
+    EXPECT_EQ(s.stored().ProfileID, 3);
+    EXPECT_EQ(appsettings::loadProfileId(rig.paths), 3);
+    const std::vector<QByteArray> selects = rig.mouse.framesWithCommand(command::kSelectProfile);
+    ASSERT_EQ(selects.size(), 1u);
+    EXPECT_EQ(selects[0].at(4), 3);
+    EXPECT_EQ(rig.speed.applied, std::vector<int>{17});
+    EXPECT_EQ(slot.count(), 1);
+    EXPECT_EQ(record.count(), 1);
+    s.chooseSlot(5, true);  // no such slot
+    s.chooseSlot(-1, true);
+    EXPECT_EQ(s.currentSlot(), 3);
+    EXPECT_EQ(rig.mouse.framesWithCommand(command::kSelectProfile).size(), 1u);
+}
+
+TEST(WindowSession, ReportsDeviceChangesAndTimersDuringAWriteWaitUntilItIsOver) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    rig.scheduler.runPending();
+    QSignalSpy shown(&s, &WindowSession::showRequested);
+    QSignalSpy battery(&s, &WindowSession::batteryChanged);
+    rig.mouse.setCharging(true);  // what the status thread reports after the write says so too
+    const int slot = s.currentSlot();
+    const uint8_t speed = s.currentRecord().scrollspeed == 9 ? 4 : 9;
+    s.currentRecord().scrollspeed = speed;
+    const uint8_t stage = s.currentRecord().dpi;
+    const uint8_t rate = s.currentRecord().pollrate;
+
+    // The write thread is held at its first frame until the GUI thread has looked around.
+    QSemaphore reached, release;
+    QThread* gui = QThread::currentThread();
+    rig.backend.setBeforeWrite([&](const uint8_t* frame) {
+        if (QThread::currentThread() == gui || frame[3] == command::kStatusRequest) return;
+        reached.release();
+        release.acquire();
+    });
+    bool looked = false;
+    QTimer::singleShot(0, [&] {
+        // However this ends, the write thread is let go, so a failure cannot hang the test.
+        const auto letGo = qScopeGuard([&] {
+            rig.backend.setBeforeWrite(nullptr);
+            release.release(1000);
+        });
+        ASSERT_TRUE(reached.tryAcquire(1, 60000));
+        looked = true;
+        EXPECT_TRUE(s.writing());
+        battery.clear();
+        s.onStatusReport(3, stage, rate, 0);
+        s.onBatteryReport(1, 0xE8, 0x03);
+        s.onWriteStatus(0);
+        s.warningDue();
+        rig.plug(kCable, true);
+        EXPECT_EQ(s.currentSlot(), slot);
+        EXPECT_FALSE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
+        EXPECT_EQ(shown.count(), 0);
+        EXPECT_EQ(battery.count(), 0);
+    });
+    rig.backend.clear();
+    EXPECT_EQ(s.runWriteFlow(false), TxOk);
+    EXPECT_TRUE(looked);
+    EXPECT_FALSE(s.writing());
+
+    EXPECT_EQ(rig.backend.writesFrom(gui), 0) << "no frame from the GUI thread";
+    const auto g = simdecode::decodeGlobalSettings(rig.mouse.section(command::kGlobalSettings));
+    EXPECT_EQ(g.scrollSpeed[static_cast<size_t>(slot)], speed);
+    EXPECT_TRUE(rig.mouse.framesWithCommand(command::kButtonTable).empty()) << "only the changed part";
+    EXPECT_TRUE(s.stored() == s.working());
+    // Afterwards, in order: the cable (a new interface: the next write is a full one), then the
+    // reports; the window's timer is armed again.
+    EXPECT_TRUE(rig.link.deviceList().front().paths[DeviceEntry::kCable].connected());
+    EXPECT_EQ(s.connectionState(), WindowSession::CableAndReceiver);
+    EXPECT_EQ(appsettings::loadDiff(rig.paths), 1);
+    EXPECT_EQ(s.currentSlot(), 3);
+    ASSERT_FALSE(battery.isEmpty());
+    EXPECT_TRUE(lastBattery(battery).charging) << "the battery reported during the write";
+    EXPECT_EQ(rig.scheduler.delays(), std::vector<int>{200});
+    rig.scheduler.runPending();
+    EXPECT_EQ(shown.count(), 1);
+}
+
+TEST(WindowSession, FailedAndMouseOffWritesAreAnnouncedAndTheNextWriteIsWhole) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    // No report of the running status thread may arrive in between.
+    rig.status.stop();
+    QCoreApplication::processEvents();
+    QSignalSpy messages(&s, &WindowSession::applyMessage);
+    const int slot = s.currentSlot();
+
+    // The mouse reported itself off: the settings are saved, nothing is sent.
+    s.onBatteryReport(0, 0, 0);
+    s.currentRecord().scrollspeed = 13;
+    rig.mouse.clearFrameLog();
+    EXPECT_EQ(s.runWriteFlow(false), kApplyMouseOff);
+    EXPECT_TRUE(rig.writeFrames().empty());
+    MouseProfile saved;
+    loadProfileFile(rig.paths, saved, s.working().profileNames[static_cast<size_t>(slot)]);
+    EXPECT_EQ(saved.scrollspeed, 13);
+
+    // A write without echoes fails and is remembered; the next one writes every part.
+    s.onBatteryReport(0, 0xE8, 0x03);
+    s.currentRecord().scrollspeed = 11;
+    rig.mouse.injectEchoFault(SimulatedMouse::EchoFault::Drop, -1);
+    EXPECT_NE(s.runWriteFlow(false), TxOk);
+    EXPECT_EQ(appsettings::loadDiff(rig.paths), 1);
+    EXPECT_TRUE(s.stored() == s.working());
+    rig.mouse.injectEchoFault(SimulatedMouse::EchoFault::None, 0);
+    rig.mouse.clearFrameLog();
+    EXPECT_EQ(s.runWriteFlow(false), TxOk);
+    for (uint8_t section :
+         {command::kGlobalSettings, command::kDpiTable, command::kButtonTable, command::kLightingTable})
+        EXPECT_FALSE(rig.mouse.framesWithCommand(section).empty()) << int(section);
+    EXPECT_EQ(appsettings::loadDiff(rig.paths), 0);
+    EXPECT_EQ(texts(messages), (QStringList{QStringLiteral("Mouse is sleeping or not connected."),
+                                            QStringLiteral("Send data failed, please try again.")}));
+}
+
+TEST(WindowSession, TheWriteEncodesForTheSensorThatIsCurrentNow) {
+    SessionRig rig;
+    WindowSession& s = rig.startSession();
+    // The writer was made with the shipped sensor; the settings name another one since.
+    const DpiStage stage0 = s.currentRecord().dpiStages[0];
+    const uint8_t mode = rig.link.linkMode();
+    ASSERT_FALSE(sensor::encodeDpiCode(3389, stage0.x, mode) == sensor::encodeDpiCode(3327, stage0.x, mode));
+    rig.setConfig(QStringLiteral("MouseSenSor/1"), 3389);
+    EXPECT_EQ(s.runWriteFlow(true), TxOk);
+    const simdecode::DpiTable dpi = simdecode::decodeDpiTable(rig.mouse.section(command::kDpiTable));
+    const sensor::DpiBytes want = sensor::encodeDpiCode(3389, stage0.x, rig.link.linkMode());
+    EXPECT_EQ(dpi.stages[0].xLow, want.low);
+    EXPECT_EQ(dpi.stages[0].xRange, want.range);
+}
+
+}  // namespace
