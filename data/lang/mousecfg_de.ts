@@ -450,6 +450,341 @@
     </message>
 </context>
 <context>
+    <name>mousecfg::MacroCommandTree</name>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MAUSBEFEHL</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>LOSLASSEN</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroDialog</name>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOPP</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>DANACH AUFN.</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SICHERN</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>UMBENENNEN</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>SCHUSSFOLGE</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MAUSAKTION</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>PAUSE EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>ANFANG</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIEREN</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>AUSSCHN.</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>EINFÜGEN</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LEEREN</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MAKRONAME</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>PAUSEN MIT AUFZEICHNEN</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>STANDARDPAUSE</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>DURCHLÄUFE(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>WIEDERH. SOLANGE GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>WIEDERH. BIS ERNEUT GEDRÜCKT</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>STAPEL</translation>
+    </message>
+    <message>
+        <source>ONLY KEYS TYPED INTO THIS WINDOW ARE RECORDED.</source>
+        <translation>NUR TASTEN IN DIESEM FENSTER WERDEN AUFGEZEICHNET.</translation>
+    </message>
+    <message>
+        <source>Macro name, at most 20 characters</source>
+        <translation>Makroname, höchstens 20 Zeichen</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TASTE</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>AKTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>PAUSE(ms)</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Makrodatei(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNUNG</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>ZU VIELE MAKROS, KEIN WEITERES MÖGLICH!</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Makro existiert bereits!</translation>
+    </message>
+    <message>
+        <source>INVALID MACRO NAME: %1</source>
+        <translation>UNGÜLTIGER MAKRONAME: %1</translation>
+    </message>
+    <message>
+        <source>THE FILE OF MACRO %1 IS MISSING.</source>
+        <translation>DIE DATEI DES MAKROS %1 FEHLT.</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILES COULD NOT BE WRITTEN. NOTHING WAS CHANGED.</source>
+        <translation>DIE MAKRODATEIEN KONNTEN NICHT GESCHRIEBEN WERDEN. NICHTS WURDE GEÄNDERT.</translation>
+    </message>
+    <message>
+        <source>THE MACRO %1 COULD NOT BE SAVED. CHECK THAT THE MACRO FOLDER CAN BE WRITTEN.</source>
+        <translation>DAS MAKRO %1 KONNTE NICHT GESICHERT WERDEN. IST DER MAKROORDNER BESCHREIBBAR?</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Makrodatei laden</translation>
+    </message>
+    <message>
+        <source>NOT IMPORTED: %1</source>
+        <translation>NICHT IMPORTIERT: %1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Makrodatei sichern</translation>
+    </message>
+    <message>
+        <source>THE FILE %1 COULD NOT BE WRITTEN.</source>
+        <translation>DIE DATEI %1 KONNTE NICHT GESCHRIEBEN WERDEN.</translation>
+    </message>
+    <message>
+        <source>NOT EXPORTED (A FILE OF THAT NAME EXISTS OR THE FOLDER CANNOT BE WRITTEN): %1</source>
+        <translation>NICHT EXPORTIERT (DATEI GLEICHEN NAMENS VORHANDEN ODER ORDNER NICHT BESCHREIBBAR): %1</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>EINE ODER MEHRERE TASTEN WURDEN NICHT LOSGELASSEN.</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
+        <translation>EIN MAKRO FASST HÖCHSTENS %1 AKTIONEN.</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroRowEditor</name>
+    <message>
+        <source>TYPE THE NEW KEY</source>
+        <translation>NEUE TASTE DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANZ</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>BEWEGUNG</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TASTE</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroTexts</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LINKSKLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RECHTSKLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MITTELKLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>VORWÄRTS</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>RÜCKWÄRTS</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>NACH OBEN</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>NACH UNTEN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Drücken</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Loslassen</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnGunsetDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Gun Set</source>
+        <translation>Schussfolge</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>SCHUSSFOLGE</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>DATEINAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>SCHÜSSE</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>PAUSE(MS)</translation>
+    </message>
+    <message>
+        <source>DOWN(+)/UP(-)</source>
+        <translation>AB+/AUF-</translation>
+    </message>
+    <message>
+        <source>RIGHT(+)/LEFT(-)</source>
+        <translation>RECHTS+/LINKS-</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Bitte einen Dateinamen eingeben.</translation>
+    </message>
+</context>
+<context>
     <name>mousecfg::TarnColorArea</name>
     <message>
         <source>Color Edit</source>

@@ -450,6 +450,341 @@
     </message>
 </context>
 <context>
+    <name>mousecfg::MacroCommandTree</name>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>MOUSE COMMAND</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>PRESS DOWN</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>BOUNCE UP</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroDialog</name>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>STOP</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>RECORD AFTER</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>EDIT</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SAVE</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>NEW</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>DELETE</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>CHANGE NAME</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORT</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>MOUSE ACTION</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>INSERT DELAY</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>TOP</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>BOTTOM</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPY</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>CUT</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>PASTE</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>MACRO NAME</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>RECORD DELAYS BETWEEN ACTION</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>INSERT DEFAULT DELAY</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>LOOPS TIME(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>REPEAT RUN WHEN KEY DOWN</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>REPEAT RUN UNTIL THE KEY DOWN</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>BATCH</translation>
+    </message>
+    <message>
+        <source>ONLY KEYS TYPED INTO THIS WINDOW ARE RECORDED.</source>
+        <translation>ONLY KEYS TYPED INTO THIS WINDOW ARE RECORDED.</translation>
+    </message>
+    <message>
+        <source>Macro name, at most 20 characters</source>
+        <translation>Macro name, at most 20 characters</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>KEY</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>ACTION</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>DELAY(ms)</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>Macro File(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>TOO MANY MACROS TO BE CREATE!</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>Macro Exist!</translation>
+    </message>
+    <message>
+        <source>INVALID MACRO NAME: %1</source>
+        <translation>INVALID MACRO NAME: %1</translation>
+    </message>
+    <message>
+        <source>THE FILE OF MACRO %1 IS MISSING.</source>
+        <translation>THE FILE OF MACRO %1 IS MISSING.</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILES COULD NOT BE WRITTEN. NOTHING WAS CHANGED.</source>
+        <translation>THE MACRO FILES COULD NOT BE WRITTEN. NOTHING WAS CHANGED.</translation>
+    </message>
+    <message>
+        <source>THE MACRO %1 COULD NOT BE SAVED. CHECK THAT THE MACRO FOLDER CAN BE WRITTEN.</source>
+        <translation>THE MACRO %1 COULD NOT BE SAVED. CHECK THAT THE MACRO FOLDER CAN BE WRITTEN.</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>Load Macro File</translation>
+    </message>
+    <message>
+        <source>NOT IMPORTED: %1</source>
+        <translation>NOT IMPORTED: %1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>Save Macro File</translation>
+    </message>
+    <message>
+        <source>THE FILE %1 COULD NOT BE WRITTEN.</source>
+        <translation>THE FILE %1 COULD NOT BE WRITTEN.</translation>
+    </message>
+    <message>
+        <source>NOT EXPORTED (A FILE OF THAT NAME EXISTS OR THE FOLDER CANNOT BE WRITTEN): %1</source>
+        <translation>NOT EXPORTED (A FILE OF THAT NAME EXISTS OR THE FOLDER CANNOT BE WRITTEN): %1</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
+        <translation>A MACRO HOLDS AT MOST %1 ACTIONS.</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroRowEditor</name>
+    <message>
+        <source>TYPE THE NEW KEY</source>
+        <translation>TYPE THE NEW KEY</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>DISTANCE</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>MOVEMENT</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>DELAY</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>KEY</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroTexts</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>LEFT CLICK</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>RIGHT CLICK</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>MIDDLE CLICK</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>FORWARD</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>BACKWARD</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>MOVE LEFT</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>MOVE RIGHT</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>MOVE UP</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>MOVE DOWN</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>Press</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>Release</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnGunsetDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Gun Set</source>
+        <translation>Gun Set</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>GUN SET</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>GUNFILE NAME</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>BULLETS</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>DELAY(MS)</translation>
+    </message>
+    <message>
+        <source>DOWN(+)/UP(-)</source>
+        <translation>DOWN(+)/UP(-)</translation>
+    </message>
+    <message>
+        <source>RIGHT(+)/LEFT(-)</source>
+        <translation>RIGHT(+)/LEFT(-)</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>Please input file name.</translation>
+    </message>
+</context>
+<context>
     <name>mousecfg::TarnColorArea</name>
     <message>
         <source>Color Edit</source>

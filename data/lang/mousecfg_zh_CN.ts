@@ -450,6 +450,341 @@
     </message>
 </context>
 <context>
+    <name>mousecfg::MacroCommandTree</name>
+    <message>
+        <source>MOUSE COMMAND</source>
+        <translation>鼠标命令</translation>
+    </message>
+    <message>
+        <source>PRESS DOWN</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>BOUNCE UP</source>
+        <translation>弹起</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroDialog</name>
+    <message>
+        <source>START</source>
+        <translation>开始录制</translation>
+    </message>
+    <message>
+        <source>STOP</source>
+        <translation>停止录制</translation>
+    </message>
+    <message>
+        <source>RECORD AFTER</source>
+        <translation>在后面录制</translation>
+    </message>
+    <message>
+        <source>EDIT</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>NEW</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>CHANGE NAME</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>MOUSE ACTION</source>
+        <translation>鼠标动作</translation>
+    </message>
+    <message>
+        <source>INSERT DELAY</source>
+        <translation>插入延时</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>TOP</source>
+        <translation>置顶</translation>
+    </message>
+    <message>
+        <source>BOTTOM</source>
+        <translation>置底</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>CUT</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>PASTE</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>MACRO NAME</source>
+        <translation>宏名称</translation>
+    </message>
+    <message>
+        <source>RECORD DELAYS BETWEEN ACTION</source>
+        <translation>录制动作间的延时</translation>
+    </message>
+    <message>
+        <source>INSERT DEFAULT DELAY</source>
+        <translation>插入默认延时</translation>
+    </message>
+    <message>
+        <source>LOOPS TIME(1-255)</source>
+        <translation>循环次数(1-255)</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN WHEN KEY DOWN</source>
+        <translation>按住按键时重复执行</translation>
+    </message>
+    <message>
+        <source>REPEAT RUN UNTIL THE KEY DOWN</source>
+        <translation>重复执行直到再次按键</translation>
+    </message>
+    <message>
+        <source>BATCH</source>
+        <translation>批量</translation>
+    </message>
+    <message>
+        <source>ONLY KEYS TYPED INTO THIS WINDOW ARE RECORDED.</source>
+        <translation>仅录制在本窗口中输入的按键。</translation>
+    </message>
+    <message>
+        <source>Macro name, at most 20 characters</source>
+        <translation>宏名称，最多 20 个字符</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>按键</translation>
+    </message>
+    <message>
+        <source>ACTION</source>
+        <translation>动作</translation>
+    </message>
+    <message>
+        <source>DELAY(ms)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>Macro File(*.MSMACRO)</source>
+        <translation>宏文件(*.MSMACRO)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>WARNING</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>TOO MANY MACROS TO BE CREATE!</source>
+        <translation>宏数量已达上限，无法再创建！</translation>
+    </message>
+    <message>
+        <source>Macro Exist!</source>
+        <translation>宏已存在！</translation>
+    </message>
+    <message>
+        <source>INVALID MACRO NAME: %1</source>
+        <translation>无效的宏名称：%1</translation>
+    </message>
+    <message>
+        <source>THE FILE OF MACRO %1 IS MISSING.</source>
+        <translation>宏 %1 的文件不存在。</translation>
+    </message>
+    <message>
+        <source>THE MACRO FILES COULD NOT BE WRITTEN. NOTHING WAS CHANGED.</source>
+        <translation>无法写入宏文件，未做任何更改。</translation>
+    </message>
+    <message>
+        <source>THE MACRO %1 COULD NOT BE SAVED. CHECK THAT THE MACRO FOLDER CAN BE WRITTEN.</source>
+        <translation>无法保存宏 %1，请检查宏文件夹是否可写。</translation>
+    </message>
+    <message>
+        <source>Load Macro File</source>
+        <translation>加载宏文件</translation>
+    </message>
+    <message>
+        <source>NOT IMPORTED: %1</source>
+        <translation>未导入：%1</translation>
+    </message>
+    <message>
+        <source>Save Macro File</source>
+        <translation>保存宏文件</translation>
+    </message>
+    <message>
+        <source>THE FILE %1 COULD NOT BE WRITTEN.</source>
+        <translation>无法写入文件 %1。</translation>
+    </message>
+    <message>
+        <source>NOT EXPORTED (A FILE OF THAT NAME EXISTS OR THE FOLDER CANNOT BE WRITTEN): %1</source>
+        <translation>未导出（同名文件已存在或文件夹不可写）：%1</translation>
+    </message>
+    <message>
+        <source>ONE OR MORE KEYS HAS NOT BEEN RELEASED.</source>
+        <translation>有一个或多个按键未释放。</translation>
+    </message>
+    <message>
+        <source>A MACRO HOLDS AT MOST %1 ACTIONS.</source>
+        <translation>一个宏最多包含 %1 个动作。</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroRowEditor</name>
+    <message>
+        <source>TYPE THE NEW KEY</source>
+        <translation>请按下新的按键</translation>
+    </message>
+    <message>
+        <source>DISTANCE</source>
+        <translation>距离</translation>
+    </message>
+    <message>
+        <source>MOVEMENT</source>
+        <translation>移动</translation>
+    </message>
+    <message>
+        <source>DELAY</source>
+        <translation>延时</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>按键</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::MacroTexts</name>
+    <message>
+        <source>LEFT CLICK</source>
+        <translation>左键单击</translation>
+    </message>
+    <message>
+        <source>RIGHT CLICK</source>
+        <translation>右键单击</translation>
+    </message>
+    <message>
+        <source>MIDDLE CLICK</source>
+        <translation>中键单击</translation>
+    </message>
+    <message>
+        <source>FORWARD</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>BACKWARD</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>MOVE LEFT</source>
+        <translation>向左移动</translation>
+    </message>
+    <message>
+        <source>MOVE RIGHT</source>
+        <translation>向右移动</translation>
+    </message>
+    <message>
+        <source>MOVE UP</source>
+        <translation>向上移动</translation>
+    </message>
+    <message>
+        <source>MOVE DOWN</source>
+        <translation>向下移动</translation>
+    </message>
+    <message>
+        <source>Press</source>
+        <translation>按下</translation>
+    </message>
+    <message>
+        <source>Release</source>
+        <translation>释放</translation>
+    </message>
+</context>
+<context>
+    <name>mousecfg::TarnGunsetDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Gun Set</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUN SET</source>
+        <translation>枪械设置</translation>
+    </message>
+    <message>
+        <source>GUNFILE NAME</source>
+        <translation>枪械文件名</translation>
+    </message>
+    <message>
+        <source>BULLETS</source>
+        <translation>子弹数</translation>
+    </message>
+    <message>
+        <source>DELAY(MS)</source>
+        <translation>延时(毫秒)</translation>
+    </message>
+    <message>
+        <source>DOWN(+)/UP(-)</source>
+        <translation>下(+)/上(-)</translation>
+    </message>
+    <message>
+        <source>RIGHT(+)/LEFT(-)</source>
+        <translation>右(+)/左(-)</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Please input file name.</source>
+        <translation>请输入文件名。</translation>
+    </message>
+</context>
+<context>
     <name>mousecfg::TarnColorArea</name>
     <message>
         <source>Color Edit</source>

@@ -66,7 +66,9 @@ MacroFileData readMacroFile(const Paths& paths, const QString& name, int maxEven
     data.loopType = s.value(QStringLiteral("Setting/LoopType")).toInt();
     data.loopTime = s.value(QStringLiteral("Setting/LoopTime")).toInt();
     const int limit = std::clamp(maxEvents, 0, kMacroFileEventLimit);
-    const int count = std::clamp(s.value(QStringLiteral("Setting/Count")).toInt(), 0, limit);
+    // A count past the int range still means "more than we read", not "none".
+    const int count = static_cast<int>(
+        std::clamp<qlonglong>(s.value(QStringLiteral("Setting/Count")).toLongLong(), 0, limit));
     data.events.reserve(count);
     for (int i = 0; i < count; ++i) {
         MacroEvent e;
@@ -82,11 +84,12 @@ QVector<MacroEvent> readMacroEvents(const Paths& paths, const QString& name, int
     return readMacroFile(paths, name, maxEvents).events;
 }
 
-bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData& data, MacroWriteSign sign) {
+bool stageMacroFile(SaveBatch& batch, const Paths& paths, const QString& name, const MacroFileData& data,
+                    MacroWriteSign sign) {
     const QString path = macroFilePath(paths, name);
     if (path.isEmpty() || data.events.size() > kMacroFileEventLimit) return false;
-    SaveBatch batch(paths);
-    batch.editIni(path, [&path, &data, sign](QSettings& s) {
+    // A new file with only the macro's keys: events of a longer earlier version do not linger.
+    batch.replaceIni(path, [path, data, sign](QSettings& s) {
         s.setValue(QStringLiteral("Setting/MacroFilePath"), QFileInfo(path).absoluteFilePath());
         s.setValue(QStringLiteral("Setting/DefaultDelay"), data.defaultDelay);
         s.setValue(QStringLiteral("Setting/DelayType"), data.delayType);
@@ -102,7 +105,12 @@ bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData
         }
         if (sign == MacroWriteSign::Set) s.setValue(QStringLiteral("Setting/WriteSign"), 1);
     });
-    return batch.commit().ok();
+    return true;
+}
+
+bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData& data, MacroWriteSign sign) {
+    SaveBatch batch(paths);
+    return stageMacroFile(batch, paths, name, data, sign) && batch.commit().ok();
 }
 
 int readMacroWriteSign(const Paths& paths, const QString& name) {

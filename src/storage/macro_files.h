@@ -8,6 +8,7 @@
 namespace mousecfg {
 
 class Paths;
+class SaveBatch;
 
 // One macro event: Map (kind in bits 0-6, 0x80 = press), DataH, DataL.
 struct MacroEvent {
@@ -66,6 +67,10 @@ enum class MacroWriteSign {
 // Writes the whole file (whole or not at all, see SaveBatch). Returns false for an unsafe name,
 // more than kMacroFileEventLimit events or a failed save (nothing is written then).
 bool writeMacroFile(const Paths& paths, const QString& name, const MacroFileData& data,
+                    MacroWriteSign sign = MacroWriteSign::Set);
+// Adds the whole file to `batch`, so it can land together with other files (the macro list).
+// False, and nothing added, for an unsafe name or more than kMacroFileEventLimit events.
+bool stageMacroFile(SaveBatch& batch, const Paths& paths, const QString& name, const MacroFileData& data,
                     MacroWriteSign sign = MacroWriteSign::Set);
 
 int readMacroWriteSign(const Paths& paths, const QString& name);
