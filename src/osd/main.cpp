@@ -18,7 +18,7 @@ void describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "On-screen display of mousecfg: shows the profile, DPI stage and report rate that were\n"
         "changed with the mouse's own buttons. mousecfg starts it when needed; a second start\n"
-        "while one runs ends at once."));
+        "while one runs ends at once. It ends itself a minute after the last mousecfg has gone."));
     parser.addHelpOption();
     parser.addVersionOption();
 }
@@ -58,5 +58,6 @@ int main(int argc, char* argv[]) {
     }
     OsdPopup popup;
     QObject::connect(&server, &OsdServer::messageReceived, &popup, &OsdPopup::showMessage);
+    QObject::connect(&server, &OsdServer::idle, &app, &QCoreApplication::quit);
     return app.exec();
 }

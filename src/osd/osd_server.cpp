@@ -47,6 +47,10 @@ OsdServer::OsdServer(QObject* parent) : QObject(parent), lock_(lockPath()) {
     // Never treat a running display's lock as stale because of its age; a dead owner's lock is
     // still recognised and removed.
     lock_.setStaleLockTime(0);
+    idle_.setSingleShot(true);
+    idle_.setInterval(kIdleMs);
+    idle_.setObjectName(QStringLiteral("osdIdleTimer"));
+    connect(&idle_, &QTimer::timeout, this, &OsdServer::idle);
 }
 
 OsdServer::~OsdServer() = default;
@@ -70,6 +74,7 @@ OsdServer::Start OsdServer::start() {
         return Start::Failed;
     }
     connect(server_, &QLocalServer::newConnection, this, &OsdServer::acceptConnections);
+    idle_.start();
     qCDebug(lcOsd) << "listening on" << socketPath();
     return Start::Listening;
 #endif
@@ -77,7 +82,12 @@ OsdServer::Start OsdServer::start() {
 
 void OsdServer::acceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        ++connections_;
+        idle_.stop();
+        connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+            socket->deleteLater();
+            if (--connections_ == 0) idle_.start();
+        });
         // The stream is a sequence of whole records; a part of one waits in the socket's own
         // buffer until the rest is there, so nothing grows beyond one record here.
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {

@@ -28,7 +28,7 @@ QColor themeColour(int id);
 QColor loadThemeColour(const Paths& p);
 int loadBattery(const Paths& p);
 SaveStatus saveBattery(const Paths& p, int percent);
-int loadBatteryFull(const Paths& p);        // default 4200 mV
+int loadBatteryFull(const Paths& p);  // default 4200 mV
 // "Config/BatteryAlert": tell the user when the battery level falls below this percentage
 // (0 .. 100, 0 = never); 15 when missing or not a number.
 int loadBatteryAlert(const Paths& p);

@@ -11,22 +11,15 @@
 #include "osd/osd_popup.h"
 #include "osd/osd_server.h"
 #include "platform/osd_delivery.h"
+#include "spin.h"
 #include "temp_data.h"
 
 using namespace mousecfg;
 using namespace mousecfg::osd;
 using mousecfg::test::RuntimeDir;
+using mousecfg::test::spinUntil;
 
 namespace {
-
-// Runs the event loop until `done` or a bound passes; it waits for events, it does not sleep.
-template <typename Pred>
-bool spinUntil(Pred done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 20000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return done();
-}
 
 OsdMessage message(const QString& text, int r = 255, int g = 125, int b = 0) {
     OsdMessage m;
@@ -76,14 +69,14 @@ TEST(OsdDisplay, ShowsWhatArrivesOnTheSocketWithoutTakingTheFocus) {
     // Not running yet: the delivery starts it (here: in this process) and looks again later.
     HeldCalls held;
     int launches = 0;
-    OsdDelivery delivery(
+    auto delivery = std::make_unique<OsdDelivery>(
         makeLocalSocketOsdEndpoint(),
         [&] {
             ++launches;
             return server.start() == OsdServer::Start::Listening;
         },
         held.defer());
-    delivery.show(message(QStringLiteral("Profile 2")));
+    delivery->show(message(QStringLiteral("Profile 2")));
     ASSERT_TRUE(spinUntil([&] { return launches == 1 && !held.calls.empty(); }));
     EXPECT_EQ(held.delays, std::vector<int>{500});
     EXPECT_FALSE(popup.isVisible());
@@ -108,7 +101,7 @@ TEST(OsdDisplay, ShowsWhatArrivesOnTheSocketWithoutTakingTheFocus) {
     EXPECT_EQ(popup.hideTimer().interval(), 1500);
 
     // Later texts go straight through the open connection and replace the one shown.
-    delivery.show(message(QStringLiteral("DPI 3:1600"), 0, 0, 255));
+    delivery->show(message(QStringLiteral("DPI 3:1600"), 0, 0, 255));
     ASSERT_TRUE(spinUntil([&] { return popup.text() == QStringLiteral("DPI 3:1600"); }));
     EXPECT_EQ(popup.textColour(), QColor(0, 0, 255));
     EXPECT_EQ(launches, 1);
@@ -128,6 +121,17 @@ TEST(OsdDisplay, ShowsWhatArrivesOnTheSocketWithoutTakingTheFocus) {
     // The text goes when its time is up.
     QMetaObject::invokeMethod(const_cast<QTimer*>(&popup.hideTimer()), "timeout");
     EXPECT_FALSE(popup.isVisible());
+
+    // With connections open the display stays; once the last one has closed, a minute later
+    // it ends.
+    EXPECT_FALSE(server.idleTimer().isActive());
+    delivery.reset();
+    raw.abort();
+    ASSERT_TRUE(spinUntil([&] { return server.idleTimer().isActive(); }));
+    EXPECT_EQ(server.idleTimer().interval(), 60000);
+    QSignalSpy idle(&server, &OsdServer::idle);
+    QMetaObject::invokeMethod(const_cast<QTimer*>(&server.idleTimer()), "timeout");
+    EXPECT_EQ(idle.count(), 1);
 }
 
 TEST(OsdDisplay, TheProgramShowsTheTextAndOneRunsPerUser) {

@@ -9,24 +9,13 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 
+#include "spin.h"
 #include "temp_data.h"
 
 using mousecfg::SingleInstance;
 
 using mousecfg::test::RuntimeDir;
-
-namespace {
-
-// Runs the event loop until `done` or a bound passes; it waits for events, it does not sleep.
-template <typename Pred>
-bool spinUntil(Pred done) {
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < 10000) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return done();
-}
-
-}  // namespace
+using mousecfg::test::spinUntil;
 
 TEST(SingleInstance, MutexNameKeepsTheLeadingBlankEvenWithoutAProduct) {
     EXPECT_EQ(SingleInstance::mutexName(QStringLiteral("FARROW")),
