@@ -25,6 +25,7 @@ SessionRig::SessionRig(SimulatedMouse::Options options, double dpi)
     services.pointerSpeed = &speed;
     services.scheduler = &scheduler;
     services.logicalDpi = [dpi] { return dpi; };
+    services.osd = osd.delivery.get();
 }
 
 SessionRig::~SessionRig() {

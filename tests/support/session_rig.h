@@ -97,6 +97,7 @@ struct SessionRig {
     FakeHotplug hotplug;
     FakePointerSpeed speed;
     ManualScheduler scheduler;
+    RecordingOsd osd;
     AppServices services;
     std::unique_ptr<WindowSession> session;
 };

@@ -11,6 +11,8 @@
 #include "device/report_rate.h"
 #include "device/status_answer.h"
 #include "device/status_reporter.h"
+#include "osd/osd_record.h"
+#include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_settings.h"
 #include "storage/profile_files.h"
@@ -41,6 +43,7 @@ void WindowSession::start() {
     monitor_.rebuildMouseList();
 
     batteryFull_ = appsettings::loadBatteryFull(paths());
+    alerts_ = BatteryAlerts(appsettings::loadBatteryAlert(paths()));
     connect(services_.status, &StatusReporter::RefreshBatteryStatus, this, &WindowSession::onBatteryReport);
     connect(services_.status, &StatusReporter::RefreshStatus, this, &WindowSession::onStatusReport);
     connect(services_.status, &StatusReporter::RefreshWriteStatus, this, &WindowSession::onWriteStatus);
@@ -61,7 +64,7 @@ void WindowSession::start() {
     // The gauge's start values need the connection state (100 with a cable); the second pass
     // hides the charging icon the start values may have shown.
     applyConnectionState();
-    onBatteryReport(0, 1, 1);
+    handleBattery(0, 1, 1, false);
     applyConnectionState();
     services_.scheduler->singleShot(kWarningDelayMs, this, [this] { warningDue(); });
 }
@@ -77,22 +80,44 @@ void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte
         pendingBattery_ = {charge, lowByte, hiByte};
         return;
     }
+    handleBattery(charge, lowByte, hiByte, true);
+}
+
+void WindowSession::handleBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse) {
     BatteryState state;
+    BatteryAlerts::Report report;
     if (charge == 0 && lowByte == 0 && hiByte == 0) {
         mouseOff_.store(true);
         state.mouseOff = true;
         Q_EMIT batteryChanged(state);
+        report.mouseOff = true;
+        if (fromMouse) alerts_.onReport(report);
         return;
     }
     mouseOff_.store(false);
     state.charging = charge != 0;
     state.cable = connectionState_ < ReceiverOnly;
-    state.level = batteryPercent(batteryMillivolts(lowByte, hiByte), batteryFull_);
+    report.millivolts = batteryMillivolts(lowByte, hiByte);
+    state.level = batteryPercent(report.millivolts, batteryFull_);
     if (state.level != lastBatteryLevel_) {
         lastBatteryLevel_ = state.level;
         appsettings::saveBattery(paths(), state.level);
     }
     Q_EMIT batteryChanged(state);
+    if (!fromMouse) return;
+    // On the cable the mouse charges, whatever its charging byte says.
+    report.charging = state.charging || state.cable;
+    report.level = state.level;
+    switch (alerts_.onReport(report)) {
+        case BatteryAlerts::Alert::Low:
+            Q_EMIT batteryLow(state.level);
+            break;
+        case BatteryAlerts::Alert::Critical:
+            Q_EMIT batteryCritical(state.level);
+            break;
+        case BatteryAlerts::Alert::None:
+            break;
+    }
 }
 
 void WindowSession::onStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode) {
@@ -143,6 +168,14 @@ void WindowSession::reportRate(quint8 rate) {
 void WindowSession::showOnScreen(const QString& text) {
     qCDebug(lcApp).noquote() << "OSD:" << text;
     Q_EMIT osdText(text);
+    if (!services_.osd || !appsettings::loadOsdEnabled(paths())) return;
+    const QColor theme = appsettings::loadThemeColour(paths());
+    osd::OsdMessage message;
+    message.text = text;
+    message.red = theme.red();
+    message.green = theme.green();
+    message.blue = theme.blue();
+    services_.osd->show(message);
 }
 
 void WindowSession::chooseSlot(int slot, bool tellMouse) {
