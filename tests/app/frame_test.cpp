@@ -1,5 +1,5 @@
 // The window frame: start-up, scale, dragging, tabs, the lock while the macro editor records,
-// close and the tray, the language menu.
+// the language menu. (Closing and the tray: tray_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
-#include <QSystemTrayIcon>
 
 #include "app/tabs/macro_tab.h"
 #include "app/tabs/tab_list.h"
@@ -91,7 +90,7 @@ TEST(Frame, DraggingMovesTheWindowOnlyPastTheThreshold) {
     EXPECT_EQ(w.frameGeometry().topLeft(), start + QPoint(-40, 25)) << "released: no more dragging";
 }
 
-TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
+TEST(Frame, TabsSwitchPagesAndRecordingLocksTheControls) {
     WindowRig rig;
     MousecfgWidget& w = rig.create();
     w.show();
@@ -132,20 +131,6 @@ TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
     Q_EMIT macro->windowControlsEnabled(true);
     rig.click("tabMacro");
     EXPECT_EQ(w.currentTab(), TabMacro);
-
-    // Close hides; the program goes on in the tray, whose clicks toggle the window.
-    rig.click("closeButton");
-    EXPECT_FALSE(w.isVisible());
-    auto* tray = w.findChild<QSystemTrayIcon*>();
-    ASSERT_NE(tray, nullptr);
-    Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
-    EXPECT_TRUE(w.isVisible());
-    Q_EMIT tray->activated(QSystemTrayIcon::Context);
-    EXPECT_TRUE(w.isVisible()) << "only clicks toggle";
-    Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_FALSE(w.isVisible());
-    w.findChild<QAction*>(QStringLiteral("trayShowAction"))->trigger();
-    EXPECT_TRUE(w.isVisible());
 }
 
 // Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
