@@ -20,6 +20,8 @@ class SimulatedMouse;
 // Exit codes besides the device result codes (TxNoDevice, TxNoEcho, TxWriteError).
 inline constexpr int kCliOk = 0;
 inline constexpr int kCliUsageError = 64;
+// A value or file refused by the settings' rules; nothing was changed.
+inline constexpr int kCliRefused = 65;
 
 // Everything one command may use. The link is built over the chosen backend but not yet opened.
 struct CliContext {
@@ -48,6 +50,8 @@ struct CliCommand {
     void (*addOptions)(QCommandLineParser& parser);
     // Returns the exit code.
     int (*run)(CliContext& context, const QCommandLineParser& parser);
+    // Text --help prints after the options (may be null).
+    QString (*helpTail)();
 };
 
 // The commands, in the order --help lists them.
@@ -56,6 +60,18 @@ const std::vector<CliCommand>& cliCommands();
 // The command functions (one file each).
 int runListCommand(CliContext& context, const QCommandLineParser& parser);
 int runStatusCommand(CliContext& context, const QCommandLineParser& parser);
+void addJsonOption(QCommandLineParser& parser);
+void addShowOptions(QCommandLineParser& parser);
+int runShowCommand(CliContext& context, const QCommandLineParser& parser);
+void addGetOptions(QCommandLineParser& parser);
+int runGetCommand(CliContext& context, const QCommandLineParser& parser);
+QString getHelp();
+void addSetOptions(QCommandLineParser& parser);
+int runSetCommand(CliContext& context, const QCommandLineParser& parser);
+QString setHelp();
+int runProfilesCommand(CliContext& context, const QCommandLineParser& parser);
+void addUseOptions(QCommandLineParser& parser);
+int runUseCommand(CliContext& context, const QCommandLineParser& parser);
 
 // What the program is run with; tests replace the backend and the pacer.
 struct CliEnvironment {

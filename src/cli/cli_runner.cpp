@@ -107,6 +107,7 @@ int runCli(const QStringList& arguments, QTextStream& out, QTextStream& err,
     if (!sub.parse(subArguments)) return usageError(sub.errorText());
     if (sub.isSet(subHelp)) {
         out << sub.helpText();
+        if (command->helpTail) out << command->helpTail();
         out.flush();
         return kCliOk;
     }

@@ -6,6 +6,7 @@
 #include "device/profile_writer.h"
 #include "storage/app_settings.h"
 #include "storage/data_lock.h"
+#include "storage/pending_changes.h"
 #include "storage/save_batch.h"
 #include "storage/settings_file.h"
 
@@ -23,12 +24,18 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
         return outcome;
     }
     const bool diffBefore = appsettings::loadDiff(paths) == 1;
+    // Edits saved without a window (mousecfg-cli set) are recorded as pending groups.
+    const ProfileChanges pendingBefore = pending::load(paths);
     // The settings and "Config/Diff" = 1 land together, before anything is sent: a program
     // killed during the write leaves the flag set, and the next apply writes everything. A mouse
     // that reports itself off gets nothing now, so the flag stays set for the next apply too.
+    // The flag covers the pending groups from here on, so they are forgotten in the same save.
     SaveBatch save(paths);
     addConfigState(save, paths, working);
-    save.editIni(paths.configFile(), [](QSettings& s) { s.setValue(QStringLiteral("Config/Diff"), 1); });
+    save.editIni(paths.configFile(), [](QSettings& s) {
+        s.setValue(QStringLiteral("Config/Diff"), 1);
+        pending::clear(s);
+    });
     outcome.save = save.commit();
     if (!outcome.save.ok()) {
         qCDebug(lcDevice).noquote() << "apply: settings not saved, nothing written -"
@@ -41,6 +48,7 @@ ApplyOutcome runApply(const Paths& paths, ProfileWriter& writer, ConfigState& wo
         return outcome;
     }
     ProfileChanges changes = computeProfileChanges(working, stored, paths);
+    changes |= pendingBefore;
     if (diffBefore || writeAll) changes = ProfileChanges::all();
     if (changes.empty()) {
         // Nothing to send: the flag goes back to what it was.

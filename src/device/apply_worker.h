@@ -24,11 +24,11 @@ struct ApplyOutcome {
 };
 
 // The work behind "Apply" (and `mousecfg-cli apply`): save the edited set together with
-// "Config/Diff" = 1, find what changed against the stored set, profile by profile (everything,
-// all five profiles, after a failed or interrupted write, or when asked), write it, take the
-// edited set as the stored one, and set "Config/Diff" back to 0 only once the write succeeded. A
-// save that fails ends the apply before anything is sent. The data folder's lock is held
-// throughout.
+// "Config/Diff" = 1, find what changed against the stored set, profile by profile, together with
+// the groups recorded as pending (pending_changes.h; everything, all five profiles, after a failed
+// or interrupted write, or when asked), write it, take the edited set as the stored one, and set
+// "Config/Diff" back to 0 only once the write succeeded. A save that fails ends the apply before
+// anything is sent. The data folder's lock is held throughout.
 //
 // Runs on the write thread while the GUI waits; it touches `working`, `stored` and the settings
 // files, so nothing else may use them until it returns.

@@ -5,9 +5,11 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "device/dpi_scale.h"
 #include "device/key_codes.h"
 #include "storage/macro_files.h"
 #include "storage/paths.h"
+#include "storage/product_descriptor.h"
 
 namespace mousecfg::buttonfn {
 
@@ -113,10 +115,69 @@ std::optional<int> slotOf(int group, int index) {
     return index + 20 * group;
 }
 
+std::vector<int> shownFrontSlots(const Paths& paths) {
+    std::array<uint8_t, kDescriptorButtons> matrix2{};
+    // Rows beyond the descriptor's sixteen display entries have nothing to say whether they
+    // exist, so they are not shown.
+    const int count = std::clamp(loadButtonMatrix2(paths, matrix2), 0, kDescriptorButtons);
+    std::vector<int> shown;
+    for (int r = 0; r < count; ++r)
+        if (matrix2[static_cast<size_t>(r)] != kMatrixHidden) shown.push_back(r);
+    return shown;
+}
+
 QString labelSource(const ButtonAssignment& a) {
     if (a.Fun == fun::kMacro || a.Fun == fun::kGunFile) return a.macroname;
     const Function* f = functionOf(a.Fun);
     return f ? QString::fromLatin1(f->text) : QString();
+}
+
+bool menuOffers(int group, int code, bool macros, bool ledSwitch) {
+    if (group == kWheelGroup)
+        return std::find(kWheelMenu.begin(), kWheelMenu.end(), code) != kWheelMenu.end();
+    const Function* f = functionOf(code);
+    if (!f || f->menu == Menu::ProfileMenu || f->menu == Menu::None || f->menu == Menu::Wheel) return false;
+    if (code == fun::kMacro) return macros;
+    if (code == fun::kLedSwitch) return ledSwitch;
+    return true;
+}
+
+QString labelText(const ButtonAssignment& a, int sensor, const Translate& tr) {
+    if (a.Fun == fun::kMacro || a.Fun == fun::kGunFile) return a.macroname;
+    const Function* f = functionOf(a.Fun);
+    if (!f) return QString();
+    // Functions with a parameter say which: three buttons that all read "SINGLE KEY" would not
+    // tell the user anything.
+    static const char* const kFireButtons[] = {QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Left"),
+                                               QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Right"),
+                                               QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "Middle")};
+    QString detail;
+    switch (a.Fun) {
+        case fun::kSingleKey:
+            detail = keycodes::keyName(a.Res1);
+            break;
+        case fun::kKeyCombo:
+            detail = comboFromKeyInfo(a.KeyInfo).label();
+            break;
+        case fun::kFireKey: {
+            const FireKey k = fireKeyOf(a);
+            detail =
+                k.kind == FireKeyboard ? keycodes::keyName(k.keyCode) : tr(kFireButtons[k.kind], nullptr);
+            break;
+        }
+        case fun::kSniper:
+            detail = tr(QT_TRANSLATE_NOOP("mousecfg::TarnBtnWindow", "%1 DPI"), nullptr)
+                         .arg(dpiscale::dpiOfLevel(a.Res1, sensor));
+            break;
+        default:
+            break;
+    }
+    const QString text = tr(f->text, nullptr);
+    static const struct {
+        const char* source;
+        const char* comment;
+    } kFormat = QT_TRANSLATE_NOOP3("mousecfg::TarnBtnWindow", "%1: %2", "function: its key or value");
+    return detail.isEmpty() ? text : tr(kFormat.source, kFormat.comment).arg(text, detail);
 }
 
 bool keepsOneLeftClick(const MouseProfile& profile, int slot, int newCode) {

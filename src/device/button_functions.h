@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -55,9 +56,39 @@ constexpr std::array<int, 3> kGroupSizes{20, 20, 2};
 // The slot of (group, index); nothing for a pair outside the groups.
 std::optional<int> slotOf(int group, int index);
 
+// The front buttons the page lists, top to bottom: the slots whose descriptor display entry
+// ("Matrix2") is not hidden, among the first decoded-count ones (at most the sixteen the
+// descriptor describes).
+std::vector<int> shownFrontSlots(const Paths& paths);
+
 // The source text a button shows for its assignment: the macro or gun file's name, the
 // function's text, or nothing for a code no menu offers.
 QString labelSource(const ButtonAssignment& a);
+
+// The functions of the wheel's menu, in its order.
+constexpr std::array<int, 11> kWheelMenu{fun::kScrollUp,
+                                         fun::kScrollDown,
+                                         43,
+                                         44,
+                                         fun::kLeft,
+                                         fun::kRight,
+                                         fun::kMiddle,
+                                         fun::kForward,
+                                         fun::kBack,
+                                         fun::kSingleKey,
+                                         fun::kKeyCombo};
+// Whether the menu of a button of `group` offers the function `code`: the wheel's menu for the
+// wheel, else the main menu with its sub-menus, which never show the profile functions nor gun
+// files, and show "Macro Manager" and "Led Switch" only where the product has them.
+bool menuOffers(int group, int code, bool macros, bool ledSwitch);
+
+// Translates a source text of the context "mousecfg::TarnBtnWindow" (with its comment); the
+// identity gives the English words.
+using Translate = std::function<QString(const char* source, const char* comment)>;
+// What a button's label says: the macro or gun file's name, or the function's text and, for a
+// function with a parameter, which key, combination, target or DPI ("SINGLE KEY: F5"). Empty for
+// a code no menu offers. `sensor` turns a sniper level into DPI.
+QString labelText(const ButtonAssignment& a, int sensor, const Translate& tr);
 
 // The mouse must keep a left click: false when slot `slot` is the only one holding "Left" and
 // `newCode` is anything else.
@@ -129,6 +160,11 @@ SniperRange sniperRange(int sensor);
 int sniperStartLevel(int sensor, int stored);
 
 // ---- Macros and gun files ----------------------------------------------------------------
+
+// How a macro or gun file plays on its button, and the loop count of the first way.
+enum MacroMode { MacroLoopCount = 0, MacroWhileHeld = 1, MacroUntilPressedAgain = 2 };
+constexpr int kLoopCountMin = 1;
+constexpr int kLoopCountMax = 255;
 
 // True for a name the macro library lists (and that can name a file).
 bool macroInLibrary(const Paths& paths, const QString& name);

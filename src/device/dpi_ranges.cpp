@@ -1,6 +1,12 @@
 #include "device/dpi_ranges.h"
 
 #include <QStringList>
+#include <cstdlib>
+
+#include "device/config_frames.h"
+#include "device/dpi_scale.h"
+#include "storage/app_settings.h"
+#include "storage/product_descriptor.h"
 
 namespace mousecfg {
 
@@ -64,6 +70,29 @@ bool sensorOffersLink(int sensor) {
         default:
             return false;
     }
+}
+
+std::optional<DpiStep> nearestDpiStep(const DpiRange& range, int sensor, int dpi) {
+    if (dpi < range.lowestDpi || dpi > range.highestDpi) return std::nullopt;
+    std::optional<DpiStep> best;
+    for (int code = range.minCode; code <= range.maxCode; ++code) {
+        const int value = dpiscale::dpiOfLevel(code, sensor);
+        const int distance = std::abs(value - dpi);
+        if (!best || distance < std::abs(best->dpi - dpi) ||
+            (distance == std::abs(best->dpi - dpi) && value < best->dpi))
+            best = DpiStep{code, value};
+    }
+    return best;
+}
+
+DpiProduct loadDpiProduct(const Paths& paths) {
+    DpiProduct p;
+    p.sensor = appsettings::loadSensorId(paths);
+    p.range = dpiRangeForSensor(p.sensor, appsettings::loadCurrentProductName(paths),
+                                loadExtendedDpiRange(paths) == 1);
+    p.stageCount = effectiveDpiStageCount(dpiStageCount(paths));
+    p.offersLink = sensorOffersLink(p.sensor);
+    return p;
 }
 
 }  // namespace mousecfg

@@ -67,7 +67,11 @@ LightingProduct loadLightingProduct(const Paths& paths) {
 }
 
 int lightingProfileIndex(const ConfigState& state, const QString& productName) {
-    return productName == QLatin1String("7450") ? 0 : currentProfileIndex(state);
+    return lightingProfileFor(currentProfileIndex(state), productName);
+}
+
+int lightingProfileFor(int profile, const QString& productName) {
+    return productName == QLatin1String("7450") ? 0 : profile;
 }
 
 QColor opaqueColour(const QColor& stored) {

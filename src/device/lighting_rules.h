@@ -59,6 +59,8 @@ LightingProduct loadLightingProduct(const Paths& paths);
 // Which profile the lighting page shows and edits: profile 0 for product "7450", whose lighting is
 // the same in every profile, otherwise the current profile.
 int lightingProfileIndex(const ConfigState& state, const QString& productName);
+// The same for a chosen profile (0..4) instead of the current one.
+int lightingProfileFor(int profile, const QString& productName);
 
 // The colour the mouse is sent for a stored colour: its red, green and blue, opaque; a damaged
 // or missing colour is black.

@@ -14,6 +14,12 @@ int reportRateHz(int code) {
     }
 }
 
+int reportRateCode(int hz) {
+    for (int code : kReportRateCodes)
+        if (reportRateHz(code) == hz) return code;
+    return 0;
+}
+
 QString reportRateText(int code) {
     const int hz = reportRateHz(code);
     return hz ? QStringLiteral("%1 HZ").arg(hz) : QString();

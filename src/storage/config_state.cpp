@@ -201,13 +201,14 @@ bool buttonsDifferIn(const MouseProfile& a, const MouseProfile& b) {
 
 // The profile where the scan for the button group stops: at the first difference or at the first
 // macro file whose "Setting/WriteSign" is set (that flag is then cleared, so one scan clears at
-// most one file's flag). -1 when the buttons are the same and no flag is set.
-int firstButtonChange(const ConfigState& w, const ConfigState& s, const Paths& paths) {
+// most one file's flag). -1 when the buttons are the same and no flag is set. With `paths` null no
+// macro file is read.
+int firstButtonChange(const ConfigState& w, const ConfigState& s, const Paths* paths) {
     for (int p = 0; p < kProfileCount; ++p) {
         for (int i = 0; i < kButtonSlots; ++i) {
             const ButtonAssignment& a = w.profiles[p].buttons[i];
             if (assignmentDiffers(a, s.profiles[p].buttons[i])) return p;
-            if (a.Fun == kFunMacro && takeMacroWriteSign(paths, a.macroname)) return p;
+            if (paths && a.Fun == kFunMacro && takeMacroWriteSign(*paths, a.macroname)) return p;
         }
     }
     return -1;
@@ -242,12 +243,20 @@ ProfileChanges ProfileChanges::forProfile(int profile, ChangeMask mask) {
     return c;
 }
 
+ProfileChanges& ProfileChanges::operator|=(const ProfileChanges& other) {
+    global |= other.global;
+    for (int p = 0; p < kProfileCount; ++p)
+        perProfile[static_cast<size_t>(p)] |= other.perProfile[static_cast<size_t>(p)];
+    return *this;
+}
+
 bool operator==(const ProfileChanges& a, const ProfileChanges& b) {
     return a.global == b.global && a.perProfile == b.perProfile;
 }
 
-ProfileChanges computeProfileChanges(const ConfigState& working, const ConfigState& stored,
-                                     const Paths& paths) {
+namespace {
+
+ProfileChanges profileChanges(const ConfigState& working, const ConfigState& stored, const Paths* paths) {
     ProfileChanges c;
     if (basicDiffers(working, stored)) c.global = change::kBasic;
     const int buttonStop = firstButtonChange(working, stored, paths);
@@ -260,6 +269,17 @@ ProfileChanges computeProfileChanges(const ConfigState& working, const ConfigSta
         if (lightingDiffersIn(a, b)) m |= change::kLighting;
     }
     return c;
+}
+
+}  // namespace
+
+ProfileChanges computeProfileChanges(const ConfigState& working, const ConfigState& stored,
+                                     const Paths& paths) {
+    return profileChanges(working, stored, &paths);
+}
+
+ProfileChanges compareProfileChanges(const ConfigState& working, const ConfigState& stored) {
+    return profileChanges(working, stored, nullptr);
 }
 
 ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stored, const Paths& paths) {

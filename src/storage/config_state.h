@@ -155,6 +155,7 @@ struct ProfileChanges {
     static ProfileChanges all();
     // The groups of `mask` for one profile (kBasic goes to `global`).
     static ProfileChanges forProfile(int profile, ChangeMask mask);
+    ProfileChanges& operator|=(const ProfileChanges& other);
 };
 bool operator==(const ProfileChanges& a, const ProfileChanges& b);
 inline bool operator!=(const ProfileChanges& a, const ProfileChanges& b) {
@@ -179,5 +180,7 @@ ChangeMask computeChangeMask(const ConfigState& working, const ConfigState& stor
 // the macro). combined() is what computeChangeMask returns, with the same one-flag side effect.
 ProfileChanges computeProfileChanges(const ConfigState& working, const ConfigState& stored,
                                      const Paths& paths);
+// The same comparison of the two states alone: no macro file is read or changed.
+ProfileChanges compareProfileChanges(const ConfigState& working, const ConfigState& stored);
 
 }  // namespace mousecfg

@@ -221,5 +221,15 @@ TEST(Cli, TheSimulatedMouseKeepsWhatWasAppliedAcrossRuns) {
     EXPECT_EQ(line(after, QStringLiteral("rate")), QStringLiteral("250 Hz"));
 }
 
+// The command line is built on the core only: no widget library is loaded with it.
+TEST(Cli, ProgramLoadsNoWidgetLibrary) {
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {QStringLiteral(MOUSECFG_BIN_DIR "/mousecfg-cli")});
+    ASSERT_TRUE(ldd.waitForFinished(60000));
+    const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
+    EXPECT_TRUE(libraries.contains(QLatin1String("libQt5Core"))) << libraries.toStdString();
+    EXPECT_FALSE(libraries.contains(QLatin1String("libQt5Widgets"))) << libraries.toStdString();
+}
+
 }  // namespace
 }  // namespace mousecfg

@@ -281,20 +281,26 @@ TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
         EXPECT_EQ(folderContent(rig.data.root()), before);
     }
 
-    // Another program holds the data folder: import and apply give up after the wait.
+    // Another program holds the data folder: import, apply, set and use give up after the wait.
     CliRig rig;
     rig.env.lockWaitMs = 0;
     const QString file = rig.data.path(QStringLiteral("saved.conf"));
     ASSERT_EQ(rig.run({QStringLiteral("export"), file}), 0);
-    int busyImport = -1, busyApply = -1;
+    int busyImport = -1, busyApply = -1, busySet = -1, busyUse = -1;
     DataFolderLock held(rig.data.paths());
     rig.sim.clearFrameLog();
+    const std::string before = folderContent(rig.data.root());
     std::thread([&] {
         busyImport = rig.run({QStringLiteral("import"), file});
         busyApply = rig.run({QStringLiteral("apply"), QStringLiteral("--all")});
+        busySet = rig.run({QStringLiteral("set"), QStringLiteral("rate"), QStringLiteral("500")});
+        busyUse = rig.run({QStringLiteral("use"), QStringLiteral("Profile 1")});
     }).join();
     EXPECT_EQ(busyImport, kCliFileRefused);
     EXPECT_EQ(busyApply, kCliFileRefused);
+    EXPECT_EQ(busySet, kCliFileRefused);
+    EXPECT_EQ(busyUse, kCliFileRefused);
+    EXPECT_EQ(folderContent(rig.data.root()), before);
     EXPECT_TRUE(rig.errText.contains(QStringLiteral("another program is saving")));
     EXPECT_TRUE(rig.sentCommands().empty());
 }

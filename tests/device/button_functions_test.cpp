@@ -199,3 +199,45 @@ TEST(ButtonFunctions, MacroEventsAreCopiedUpToWhatTheButtonHolds) {
         EXPECT_EQ(a.KeyInfo, kept);
     }
 }
+
+TEST(ButtonFunctions, WhatEachMenuOffersAndWhatALabelSays) {
+    const struct {
+        int group;
+        int code;
+        bool macros, led, offered;
+    } menus[] = {
+        {kFrontGroup, fun::kLeft, true, true, true},
+        {kFrontGroup, 48, true, true, true},
+        {kFrontGroup, 63, true, true, true},
+        {kFrontGroup, fun::kScrollUp, true, true, false},
+        {kFrontGroup, 57, true, true, false},
+        {kFrontGroup, fun::kGunFile, true, true, false},
+        {kFrontGroup, fun::kMacro, false, true, false},
+        {kFrontGroup, fun::kLedSwitch, true, false, false},
+        {kFrontGroup, fun::kMacro, true, true, true},
+        {kFrontGroup, 999, true, true, false},
+        {kWheelGroup, fun::kScrollDown, true, true, true},
+        {kWheelGroup, fun::kKeyCombo, true, true, true},
+        {kWheelGroup, 48, true, true, false},
+        {kWheelGroup, fun::kMacro, true, true, false},
+    };
+    for (const auto& m : menus)
+        EXPECT_EQ(menuOffers(m.group, m.code, m.macros, m.led), m.offered) << m.group << " " << m.code;
+
+    const Translate english = [](const char* s, const char*) { return QString::fromLatin1(s); };
+    ButtonAssignment key, combo, fire, sniper, plain;
+    key.Fun = fun::kSingleKey;
+    key.Res1 = 63;  // F5
+    combo.Fun = fun::kKeyCombo;
+    combo.KeyInfo = comboKeyInfo({29, 30});
+    fire.Fun = fun::kFireKey;
+    fire.Res1 = 130;
+    sniper.Fun = fun::kSniper;
+    sniper.Res1 = 7;
+    plain.Fun = 48;
+    EXPECT_EQ(labelText(key, 3327, english), QStringLiteral("SINGLE KEY: F5"));
+    EXPECT_EQ(labelText(combo, 3327, english), QStringLiteral("COMBO KEY: LCtr + A"));
+    EXPECT_EQ(labelText(fire, 3327, english), QStringLiteral("FIRE KEY: Right"));
+    EXPECT_EQ(labelText(sniper, 3327, english), QStringLiteral("SNIPER: 800 DPI"));
+    EXPECT_EQ(labelText(plain, 3327, english), QStringLiteral("DPI +"));
+}

@@ -63,5 +63,38 @@ TEST(DpiRanges, EveryOfferedCodeIsOneTheMouseCanBeSetTo) {
     EXPECT_TRUE(sensorOffersLink(3399));
 }
 
+// A DPI typed on the command line goes to the nearest code of the range (the lower DPI on a
+// tie); every DPI a code stands for comes back as itself; outside the range there is nothing.
+TEST(DpiRanges, NearestStepOfADpi) {
+    const struct {
+        int sensor;
+        int dpi;
+        int code;  // -1: refused
+        int result;
+    } cases[] = {
+        {3327, 1650, 15, 1600},   {3327, 1651, 16, 1700}, {3327, 200, 1, 200},    {3327, 199, -1, 0},
+        {3327, 12400, 92, 12400}, {3327, 12401, -1, 0},   {3327, 6300, 61, 6200}, {3327, 6301, 62, 6400},
+        {3104, 550, 14, 500},     {3212, 800, 21, 800},   {3395, 75, 0, 50},      {3389, 16050, 320, 16000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.sensor << " " << c.dpi);
+        const std::optional<DpiRange> range = dpiRangeForSensor(c.sensor, QStringLiteral("FARROW"), false);
+        ASSERT_TRUE(range);
+        const std::optional<DpiStep> step = nearestDpiStep(*range, c.sensor, c.dpi);
+        ASSERT_EQ(step.has_value(), c.code >= 0);
+        if (!step) continue;
+        EXPECT_EQ(step->code, c.code);
+        EXPECT_EQ(step->dpi, c.result);
+    }
+    for (int sensor : {3104, 31042, 3212, 3311, 33112, 3325, 33252, 3327, 3333, 3335, 33352, 3360, 3370, 3389,
+                       3395, 3399, 33952}) {
+        const DpiRange range = *dpiRangeForSensor(sensor, QString(), true);
+        for (int code = range.minCode; code <= range.maxCode; ++code) {
+            const int dpi = dpiscale::dpiOfLevel(code, sensor);
+            ASSERT_EQ(nearestDpiStep(range, sensor, dpi)->dpi, dpi) << sensor << " code " << code;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mousecfg

@@ -4,8 +4,6 @@
 #include <algorithm>
 
 #include "device/button_functions.h"
-#include "device/dpi_scale.h"
-#include "device/key_codes.h"
 #include "pages/buttons/buttons_log.h"
 #include "storage/app_settings.h"
 #include "storage/product_descriptor.h"
@@ -131,9 +129,7 @@ void TarnBtnWindow::buildMenus() {
         const auto sub = subMenus_.find(static_cast<int>(f.menu));
         if (sub != subMenus_.end()) sub->second->addAction(a);
     }
-    for (int code : {fun::kScrollUp, fun::kScrollDown, 43, 44, fun::kLeft, fun::kRight, fun::kMiddle,
-                     fun::kForward, fun::kBack, fun::kSingleKey, fun::kKeyCombo})
-        wheelMenu_->addAction(actions_.at(code));
+    for (int code : buttonfn::kWheelMenu) wheelMenu_->addAction(actions_.at(code));
 }
 
 void TarnBtnWindow::fillMainMenu() {
@@ -172,33 +168,8 @@ void TarnBtnWindow::setProfile(MouseProfile* profile) {
 }
 
 QString TarnBtnWindow::labelOf(const ButtonAssignment& a) const {
-    if (a.Fun == fun::kMacro || a.Fun == fun::kGunFile) return a.macroname;
-    const QString source = buttonfn::labelSource(a);
-    if (source.isEmpty()) return QString();
-    // Functions with a parameter say which: three buttons that all read "SINGLE KEY" would not
-    // tell the user anything.
-    QString detail;
-    switch (a.Fun) {
-        case fun::kSingleKey:
-            detail = keycodes::keyName(a.Res1);
-            break;
-        case fun::kKeyCombo:
-            detail = buttonfn::comboFromKeyInfo(a.KeyInfo).label();
-            break;
-        case fun::kFireKey: {
-            const buttonfn::FireKey k = buttonfn::fireKeyOf(a);
-            const char* buttons[] = {"Left", "Right", "Middle"};
-            detail = k.kind == buttonfn::FireKeyboard ? keycodes::keyName(k.keyCode) : tr(buttons[k.kind]);
-            break;
-        }
-        case fun::kSniper:
-            detail = tr("%1 DPI").arg(dpiscale::dpiOfLevel(a.Res1, sensor_));
-            break;
-        default:
-            break;
-    }
-    const QString text = tr(qPrintable(source));
-    return detail.isEmpty() ? text : tr("%1: %2", "function: its key or value").arg(text, detail);
+    return buttonfn::labelText(a, sensor_,
+                               [](const char* source, const char* comment) { return tr(source, comment); });
 }
 
 void TarnBtnWindow::refreshLabels() {
@@ -264,13 +235,7 @@ void TarnBtnWindow::relayout() {
 void TarnBtnWindow::layoutRows() {
     const UiContext& ui = UiContext::current();
     const double s = ui.scale;
-    std::array<uint8_t, kDescriptorButtons> matrix2{};
-    // Rows beyond the descriptor's sixteen display entries have nothing to say whether they
-    // exist, so they are not shown.
-    const int count = std::clamp(loadButtonMatrix2(paths_, matrix2), 0, kDescriptorButtons);
-    std::vector<int> shown;
-    for (int r = 0; r < count; ++r)
-        if (matrix2[static_cast<size_t>(r)] != kMatrixHidden) shown.push_back(r);
+    const std::vector<int> shown = buttonfn::shownFrontSlots(paths_);
     const int n = static_cast<int>(shown.size());
     shownFrontRows_ = n;
 

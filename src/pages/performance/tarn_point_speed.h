@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "device/performance_rules.h"
 #include "storage/config_state.h"
 
 class QSpinBox;
@@ -17,8 +18,8 @@ class TarnPointSpeed : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kMinimum = 1;
-    static constexpr int kMaximum = 20;
+    static constexpr int kMinimum = performance::kSpeedMin;
+    static constexpr int kMaximum = performance::kSpeedMax;
 
     explicit TarnPointSpeed(MouseProfile* profile, QWidget* parent = nullptr);
 

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include "device/performance_rules.h"
 #include "device/report_rate.h"
 #include "pages/performance/performance_log.h"
 #include "widgets/indicator_style.h"
@@ -56,7 +57,7 @@ TarnReportRate::TarnReportRate(QWidget* parent)
 void TarnReportRate::setProfile(const MouseProfile& profile, int lift) {
     m_Profile = profile;
     showRate(m_Profile.pollrate);
-    m_iLift = (lift == 1 || lift == 2) ? static_cast<quint8>(lift) : quint8{2};
+    m_iLift = static_cast<quint8>(performance::liftOffMm(lift));
     const QSignalBlocker block(group_);
     radios_[m_iLift - 1u]->setChecked(true);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <array>
 
+#include "device/report_rate.h"
 #include "storage/config_state.h"
 
 class QButtonGroup;
@@ -23,7 +24,7 @@ class TarnReportRate : public QWidget {
 
 public:
     // The rate codes of the menu, in its order: 125, 250, 500 and 1000 Hz.
-    static constexpr std::array<int, 4> kRateCodes{8, 4, 2, 1};
+    static constexpr std::array<int, 4> kRateCodes = kReportRateCodes;
     // "125 HZ" .. "1000 HZ" for a rate code, empty for any other code.
     static QString rateText(int code);
 
