@@ -944,6 +944,11 @@
 <context>
     <name>mousecfg::TarnBtnWindow</name>
     <message>
+        <source>%1 (missing)</source>
+        <comment>a macro no longer in the library</comment>
+        <translation>%1 (fehlt)</translation>
+    </message>
+    <message>
         <source>Basic</source>
         <translation>Grundfunktionen</translation>
     </message>

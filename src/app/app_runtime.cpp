@@ -7,6 +7,7 @@
 #include "device/pacer.h"
 #include "device/profile_writer.h"
 #include "device/status_reporter.h"
+#include "platform/key_capture.h"
 #include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "sim/backend_factory.h"
@@ -38,6 +39,7 @@ struct AppRuntime::Impl {
     std::unique_ptr<ProfileWriter> writer;
     std::unique_ptr<HotplugService> hotplug;
     std::unique_ptr<PointerSpeedService> pointerSpeed;
+    std::unique_ptr<KeyCaptureService> keyCapture;
     TimerScheduler scheduler;
     std::unique_ptr<OsdDelivery> osd;
 };
@@ -58,8 +60,10 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
         d_->hotplug = makeHotplugService(lister);
         d_->pointerSpeed = makePointerSpeedService();
     }
+    d_->keyCapture = makeKeyCaptureService();
     qCDebug(lcApp) << "hot-plug service:" << d_->hotplug->name()
-                   << "pointer speed:" << d_->pointerSpeed->name();
+                   << "pointer speed:" << d_->pointerSpeed->name()
+                   << "key capture:" << d_->keyCapture->name();
 
     services_.paths = paths;
     services_.simulated = simulate;
@@ -70,6 +74,7 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
     services_.writer = d_->writer.get();
     services_.hotplug = d_->hotplug.get();
     services_.pointerSpeed = d_->pointerSpeed.get();
+    services_.keyCapture = d_->keyCapture.get();
     services_.scheduler = &d_->scheduler;
 
     // mousecfg-osd beside the program; its waits run on the window's timers.

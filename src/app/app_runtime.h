@@ -10,8 +10,9 @@
 namespace mousecfg {
 
 // The real services of the running program: hidapi (or the simulated mouse), the device link,
-// its status thread and writer, udev hot-plug (or polling), the host pointer speed and Qt's
-// timers.
+// its status thread and writer, udev hot-plug (or polling), the host pointer speed, the key
+// capture and Qt's timers. Made after the application object (the key capture asks it for the
+// window system).
 class AppRuntime {
 public:
     AppRuntime(const Paths& paths, bool simulate, const FaultPlan& faults = FaultPlan());

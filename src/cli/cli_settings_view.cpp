@@ -35,8 +35,8 @@ namespace {
 
 // What the next apply writes without further edits: everything while "Config/Diff" says the mouse
 // may differ, else the groups recorded as pending.
-ChangeMask pendingGroups(const Paths& paths) {
-    return appsettings::loadDiff(paths) == 1 ? change::kAll : pending::load(paths).combined();
+ProfileChanges pendingGroups(const Paths& paths) {
+    return appsettings::loadDiff(paths) == 1 ? ProfileChanges::all() : pending::load(paths);
 }
 
 QJsonValue orNull(bool shown, const QJsonValue& value) {
@@ -71,7 +71,8 @@ QJsonObject lightingView(const MouseProfile& p) {
 
 }  // namespace
 
-QJsonObject profileView(const ProductView& product, const ConfigState& state, int profile) {
+QJsonObject profileView(const ProductView& product, const ConfigState& state, int profile,
+                        ChangeMask pendingTables) {
     const MouseProfile& p = state.profiles[static_cast<size_t>(profile)];
     QJsonArray stages;
     for (int i = 0; i < product.dpi.stageCount; ++i)
@@ -94,19 +95,23 @@ QJsonObject profileView(const ProductView& product, const ConfigState& state, in
         {QStringLiteral("lighting"), lightingView(lit)},
         {QStringLiteral("sleep_minutes"), orNull(product.lighting.showSleep, lit.LedSleepTime)},
         {QStringLiteral("move_light_off"), orNull(product.lighting.showSleep, lit.LedMoveOFF == 0)},
+        {QStringLiteral("pending"),
+         QJsonArray::fromStringList(changeGroupNames(pendingTables & change::kTables))},
     };
 }
 
 QJsonObject settingsView(const Paths& paths, const ProductView& product, const ConfigState& state,
                          const std::vector<int>& profiles) {
+    const ProfileChanges pending = pendingGroups(paths);
     QJsonArray list;
-    for (int p : profiles) list.append(profileView(product, state, p));
+    for (int p : profiles)
+        list.append(profileView(product, state, p, pending.perProfile[static_cast<size_t>(p)]));
     return QJsonObject{
         {QStringLiteral("product"), product.name},
         {QStringLiteral("sensor"), product.dpi.sensor},
         {QStringLiteral("active_profile"), currentProfileIndex(state) + 1},
         {QStringLiteral("lift_off_mm"), state.LiftHigh},
-        {QStringLiteral("pending"), QJsonArray::fromStringList(changeGroupNames(pendingGroups(paths)))},
+        {QStringLiteral("pending"), QJsonArray::fromStringList(changeGroupNames(pending.combined()))},
         {QStringLiteral("profiles"), list},
     };
 }
@@ -172,6 +177,8 @@ void printSettingsText(QTextStream& out, const QJsonObject& view) {
         if (!sleep.isNull()) out << "  sleep: " << number(sleep) << " min\n";
         const QJsonValue move = p[QStringLiteral("move_light_off")];
         if (!move.isNull()) out << "  move to light off: " << (move.toBool() ? "on" : "off") << '\n';
+        const QStringList tables = p[QStringLiteral("pending")].toVariant().toStringList();
+        if (!tables.isEmpty()) out << "  pending: " << tables.join(QLatin1Char(' ')) << '\n';
     }
 }
 

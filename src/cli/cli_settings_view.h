@@ -38,10 +38,14 @@ struct ProductView {
 //                "buttons": [see buttonView in cli_buttons.h],
 //                "lighting": {"effect": text|null, "effect_code": number,
 //                             "brightness": number|null, "speed": number|null, "color": "#rrggbb"|null},
-//                "sleep_minutes": number|null, "move_light_off": bool|null}]}
+//                "sleep_minutes": number|null, "move_light_off": bool|null,
+//                "pending": ["dpi"|"buttons"|"lighting", ...] (this profile's tables the next
+//                           apply writes)}]}
 QJsonObject settingsView(const Paths& paths, const ProductView& product, const ConfigState& state,
                          const std::vector<int>& profiles);
-QJsonObject profileView(const ProductView& product, const ConfigState& state, int profile);
+// One profile's part; `pendingTables` is what the next apply writes of its own tables.
+QJsonObject profileView(const ProductView& product, const ConfigState& state, int profile,
+                        ChangeMask pendingTables);
 
 // The same in lines of "label: value", one block per profile.
 void printSettingsText(QTextStream& out, const QJsonObject& view);

@@ -27,7 +27,7 @@ public:
     void setHeaders(const QStringList& captions);
 
     const QVector<MacroEvent>& events() const { return events_; }
-    MacroEvent event(int row) const { return events_.value(row); }
+    MacroEvent eventAt(int row) const { return events_.value(row); }
     void setEvents(const QVector<MacroEvent>& events);
     void setEvent(int row, const MacroEvent& event);
     void clear();

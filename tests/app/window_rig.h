@@ -1,7 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -59,6 +62,17 @@ struct WindowRig : SessionRig {
     QStringList started;
     bool startSucceeds = true;
 };
+
+// Chooses entry `index` of the language menu with the keyboard, after a real click on the button.
+inline void chooseLanguage(WindowRig& rig, int index) {
+    QTimer::singleShot(0, [index] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(qobject_cast<QMenu*>(popup), nullptr);
+        for (int i = 0; i <= index; ++i) QTest::keyClick(popup, Qt::Key_Down);
+        QTest::keyClick(popup, Qt::Key_Return);
+    });
+    rig.click("languageButton");
+}
 
 // Runs `fn` on the first modal dialog of type T that comes up, from inside its event loop. The
 // watch ends with the returned token: keep it while the dialog is expected.

@@ -9,6 +9,7 @@
 #include "settings_rig.h"
 #include "sim/memory_decoder.h"
 #include "storage/app_settings.h"
+#include "storage/pending_changes.h"
 
 namespace mousecfg {
 namespace {
@@ -197,6 +198,7 @@ QString scalar(const QJsonValue& v) {
 
 TEST(CliSettings, JsonCarriesTheValuesOfTheText) {
     SettingsRig rig;
+    ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);  // nothing pending but the two sets below
     ASSERT_EQ(rig.run(words("set --profile 2 light breathing --color 336699")), kCliOk);
     ASSERT_EQ(rig.run(words("set --profile 3 dpi 2 2000")), kCliOk);
     const QJsonObject view = rig.json({QStringLiteral("show"), QStringLiteral("--all")});
@@ -250,7 +252,15 @@ TEST(CliSettings, JsonCarriesTheValuesOfTheText) {
                 << line.toStdString();
             EXPECT_TRUE(line.contains(scalar(at(s, QStringLiteral("x_dpi"))))) << line.toStdString();
         }
+        // A profile's pending tables: a line only when there are some.
+        const QStringList pending = at(profile, QStringLiteral("pending")).toVariant().toStringList();
+        EXPECT_EQ(textValue(block, QStringLiteral("pending")),
+                  pending.isEmpty() ? QStringLiteral("<no pending>") : pending.join(QLatin1Char(' ')));
+        EXPECT_EQ(pending, p == 1   ? QStringList{QStringLiteral("lighting")}
+                           : p == 2 ? QStringList{QStringLiteral("dpi")}
+                                    : QStringList());
     }
+    EXPECT_EQ(textValue(blocks[0], QStringLiteral("pending")), QStringLiteral("dpi lighting"));
     EXPECT_EQ(at(view, QStringLiteral("profiles/1/lighting/color")), QJsonValue(QStringLiteral("#336699")));
     EXPECT_EQ(at(view, QStringLiteral("profiles/2/stages/1/x_dpi")), QJsonValue(2000));
 
@@ -280,31 +290,36 @@ TEST(CliSettings, JsonCarriesTheValuesOfTheText) {
 // A set is remembered until an apply sends it: the apply writes the groups it changed, a second
 // apply writes nothing, and the mouse then holds for the active profile what show prints.
 TEST(CliSettings, SetThenApplyWritesTheChangedGroupsOnce) {
+    using change::kBasic, change::kButtons, change::kDpi, change::kLighting, change::kNone;
     const struct {
         const char* set;
+        int profile;  // the profile whose table groups the set records as pending (index)
+        ChangeMask pending;
         const char* written;
     } cases[] = {
-        {"set rate 500", "written: settings"},
-        {"set dpi 3 800", "written: dpi"},
-        {"set light breathing --color ff8800", "written: settings lighting"},
-        {"set --profile 2 dpi 1 3200", "written: dpi"},
-        {"set --profile 2 light rainbow", "written: lighting"},
-        {"set stage 5", "written: settings"},
-        {"set active-profile 2", "written: settings"},
-        {"set dpi 2 2200", "written: dpi"},
-        {"set --profile 1 light wave", "written: lighting"},
-        {"set lift 1", "written: settings"},
-        {"set button 4 key F5", "written: buttons+macros"},
-        {"set pointer-speed 5", "nothing to write"},  // a host setting: the mouse is sent nothing
-        {"set dpi 2 2200", "nothing to write"},       // unchanged
+        {"set rate 500", 0, kBasic, "written: settings"},
+        {"set dpi 3 800", 0, kDpi, "written: dpi"},
+        {"set light breathing --color ff8800", 0, kBasic | kLighting, "written: settings lighting"},
+        {"set --profile 2 dpi 1 3200", 1, kDpi, "written: dpi"},
+        {"set --profile 2 light rainbow", 1, kLighting, "written: lighting"},
+        {"set stage 5", 0, kBasic, "written: settings"},
+        {"set active-profile 2", 1, kBasic, "written: settings"},
+        {"set dpi 2 2200", 1, kDpi, "written: dpi"},
+        {"set --profile 1 light wave", 0, kLighting, "written: lighting"},
+        {"set lift 1", 1, kBasic, "written: settings"},
+        {"set button 4 key F5", 1, kButtons, "written: buttons+macros"},
+        {"set pointer-speed 5", 1, kNone, "nothing to write"},  // a host setting: the mouse is sent nothing
+        {"set dpi 2 2200", 1, kNone, "nothing to write"},       // unchanged
     };
     SettingsRig rig;
     ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);  // the sample data asks for a full write first
     for (const auto& c : cases) {
         SCOPED_TRACE(c.set);
         ASSERT_EQ(rig.run(words(c.set)), kCliOk) << rig.err.toStdString();
+        EXPECT_TRUE(pending::load(rig.data.paths()) == ProfileChanges::forProfile(c.profile, c.pending));
         ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk) << rig.err.toStdString();
         EXPECT_TRUE(rig.out.startsWith(QLatin1String(c.written))) << rig.out.toStdString();
+        EXPECT_TRUE(pending::load(rig.data.paths()).empty());
         rig.sim.clearFrameLog();
         ASSERT_EQ(rig.run({QStringLiteral("apply")}), kCliOk);
         EXPECT_TRUE(rig.out.startsWith(QLatin1String("nothing to write"))) << rig.out.toStdString();

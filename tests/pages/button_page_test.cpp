@@ -115,7 +115,8 @@ TEST_F(ButtonPage, TheDescriptorDecidesTheRowsAndTheMenus) {
         if (c.disableMacro) expected.removeAll(QStringLiteral("Macro Manager"));
         if (c.ledDisable) expected.removeAll(QStringLiteral("Led Switch"));
         EXPECT_EQ(test::menuTexts(page->findChild<TarnMenu*>(QStringLiteral("buttonMainMenu"))), expected);
-        EXPECT_EQ(page->button(0, 5)->text(), QStringLiteral("Kept"));  // shown even without the entry
+        // Shown even without its list entry, marked as missing.
+        EXPECT_EQ(page->button(0, 5)->text(), QStringLiteral("Kept (missing)"));
     }
     writeDescriptor(8, {}, 0, 0);
     auto page = makePage();
@@ -237,7 +238,7 @@ TEST_F(ButtonPage, DamagedAssignmentsAreShownSanelyAndCanBeReplaced) {
     addMacro(0, QStringLiteral("Other"), {{0x84, 0, 4}});
     auto page = makePage();
     EXPECT_EQ(page->button(0, 3)->text(), QString());
-    EXPECT_EQ(page->button(0, 5)->text(), QStringLiteral("../Gone"));
+    EXPECT_EQ(page->button(0, 5)->text(), QStringLiteral("../Gone (missing)"));
 
     chooseFromMenu(page->button(0, 3), {QStringLiteral("Basic"), QStringLiteral("Copy")});
     EXPECT_EQ(unknown.Fun, 18);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <memory>
 

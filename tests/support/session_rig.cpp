@@ -23,6 +23,7 @@ SessionRig::SessionRig(SimulatedMouse::Options options, double dpi)
     services.writer = &writer;
     services.hotplug = &hotplug;
     services.pointerSpeed = &speed;
+    services.keyCapture = &keys;
     services.scheduler = &scheduler;
     services.logicalDpi = [dpi] { return dpi; };
     services.osd = osd.delivery.get();

@@ -12,6 +12,7 @@
 #include "device/pacer.h"
 #include "device/profile_writer.h"
 #include "device/status_reporter.h"
+#include "fake_key_capture.h"
 #include "sim/simulated_mouse.h"
 #include "temp_data.h"
 
@@ -57,8 +58,8 @@ private:
 };
 
 // The session's services over the simulated mouse in a fresh copy of the installation data: the
-// status thread paced by the test, the other pauses recorded, hot-plug, pointer speed and the
-// 200 ms timers in the test's hands.
+// status thread paced by the test, the other pauses recorded, hot-plug, pointer speed, the keys
+// and the 200 ms timers in the test's hands.
 struct SessionRig {
     explicit SessionRig(SimulatedMouse::Options options = {}, double dpi = 96.0);
     ~SessionRig();
@@ -96,6 +97,7 @@ struct SessionRig {
     ProfileWriter writer;
     FakeHotplug hotplug;
     FakePointerSpeed speed;
+    FakeKeyCaptureService keys;
     ManualScheduler scheduler;
     RecordingOsd osd;
     AppServices services;

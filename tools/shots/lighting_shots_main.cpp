@@ -2,12 +2,14 @@
 // every row layout, the effect menu and the colour editor, against the simulated mouse, at scale
 // levels 0 and 2, and saves PNGs of them.
 #include <QApplication>
+#include <cstdio>
 
-#include "app/mousecfg_widget.h"
-#include "app/shot_support.h"
+#include "app/tabs/tab_list.h"
+#include "app/window/mousecfg_widget.h"
 #include "device/lighting_rules.h"
 #include "pages/lighting/tarn_color_area.h"
 #include "pages/lighting/tarn_color_window.h"
+#include "shots/shot_support.h"
 #include "storage/app_settings.h"
 #include "widgets/tarn_menu.h"
 #include "widgets/tarn_push_button.h"
@@ -39,17 +41,18 @@ int main(int argc, char* argv[]) {
         window.show();
         shots::settle();
         rig.status.stop();
-        window.slotRefreshBatteryStatus(0, 0xE8, 0x03);
-        window.switchPage(MousecfgWidget::TabLighting);
+        window.session().onBatteryReport(0, 0xE8, 0x03);
+        window.switchPage(TabLighting);
 
-        // The page fills the window's LIGHTING place, as the tab will.
-        ConfigState& state = window.workingState();
+        // The tab's page, on the record it shows.
+        ConfigState& state = window.session().working();
         const int shown = lighting::lightingProfileIndex(state, appsettings::loadCurrentProductName(paths));
         MouseProfile& profile = state.profiles[static_cast<size_t>(shown)];
-        auto* page = new TarnColorWindow(window.lightingPage());
-        page->setGeometry(window.lightingPage()->rect());
-        page->setProduct(lighting::loadLightingProduct(paths));
-        page->show();
+        auto* page = window.findChild<TarnColorWindow*>();
+        if (!page) {
+            std::fprintf(stderr, "no lighting page in the LIGHTING tab\n");
+            return 1;
+        }
         for (const auto& layout : kLayouts) {
             profile.LedMode = static_cast<uint8_t>(layout.mode);
             page->setProfile(&profile, shown);

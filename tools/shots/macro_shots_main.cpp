@@ -8,13 +8,14 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTimer>
-#include <QVBoxLayout>
+#include <cstdio>
 
-#include "app/mousecfg_widget.h"
-#include "app/shot_support.h"
+#include "app/tabs/tab_list.h"
+#include "app/window/mousecfg_widget.h"
 #include "pages/macros/macro_dialog.h"
 #include "pages/macros/macro_page_dialogs.h"
 #include "pages/macros/tarn_gunset_dialog.h"
+#include "shots/shot_support.h"
 #include "storage/macro_event_model.h"
 #include "widgets/tarn_push_button.h"
 
@@ -89,29 +90,28 @@ int main(int argc, char* argv[]) {
     const QString& out = options.outDir;
     int failures = 0;
     for (int level : {0, 2}) {
-        if (level == 2 && options.language != 0) continue;
         const QString tag = QStringLiteral("macro_lang%1_scale%2").arg(options.language).arg(level);
         shots::Rig rig(options.paths, true, level == 0 ? 96.0 : 144.0);
+        ScriptedCapture capture;
+        rig.services.keyCapture = &capture;
         MousecfgWidget window(rig.services);
         window.show();
         shots::settle();
         rig.status.stop();
-        window.slotRefreshBatteryStatus(0, 0xE8, 0x03);
-        window.switchPage(MousecfgWidget::TabMacro);
+        window.session().onBatteryReport(0, 0xE8, 0x03);
+        window.switchPage(TabMacro);
 
-        // The page fills the window's macro area until the tab takes it over.
-        ScriptedCapture capture;
-        auto* page = new MacroDialog(options.paths, capture, window.macroPage());
-        auto* layout = new QVBoxLayout(window.macroPage());
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(page);
+        // The tab's page, its boxes saved as they come up and its clock in the program's hands.
+        auto* page = window.findChild<MacroDialog*>();
+        if (!page) {
+            std::fprintf(stderr, "no macro page in the MACRO tab\n");
+            return 1;
+        }
         auto dialogs = std::make_unique<ShotDialogs>(&window, page, out, tag);
         ShotDialogs* shotDialogs = dialogs.get();
         page->setDialogs(std::move(dialogs));
         qint64 now = 0;
         page->setClock([&now] { return now; });
-        QObject::connect(page, &MacroDialog::EnableButtonsSignal, &window,
-                         &MousecfgWidget::slotEnableButtons);
         auto shoot = [&](const char* name) {
             shots::settle();
             failures += shots::save(window.grab(), out, tag + QLatin1Char('_') + QLatin1String(name)) ? 0 : 1;

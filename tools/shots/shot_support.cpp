@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCursor>
 #include <QDir>
 #include <QPainter>
 #include <QTimer>
@@ -51,6 +52,9 @@ Options parseOptions() {
     QDir().mkpath(o.outDir);
     o.language = parser.value(lang).toInt();
     languages::saveLanguageId(o.paths, o.language);
+    // The pointer starts in the middle of the screen, over the centred window, and would show one
+    // of its buttons hovered: it goes to the corner, off every window's controls.
+    QCursor::setPos(0, 0);
     return o;
 }
 

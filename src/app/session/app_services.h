@@ -9,6 +9,7 @@ namespace mousecfg {
 class DeviceLink;
 class HidBackend;
 class HotplugService;
+class KeyCaptureService;
 class OsdDelivery;
 class Pacer;
 class PointerSpeedService;
@@ -20,7 +21,7 @@ class StatusReporter;
 // Everything the window and its session use but do not own: the data folders, the device link
 // and its status thread and writer, the platform services and the clocks. The program fills it
 // with the real ones (AppRuntime); tests fill it with the simulated mouse, a recording pacer, a
-// fake hot-plug service and a manual scheduler.
+// fake hot-plug service, a fake key capture and a manual scheduler.
 struct AppServices {
     Paths paths;
     bool simulated = false;
@@ -31,6 +32,9 @@ struct AppServices {
     ProfileWriter* writer = nullptr;
     HotplugService* hotplug = nullptr;            // none: plugging is only seen at start-up
     PointerSpeedService* pointerSpeed = nullptr;  // none: the host speed is left alone
+    // The one key capture of the program (key dialogs, macro recording); none: the window makes
+    // one that sees the keys typed into it only.
+    KeyCaptureService* keyCapture = nullptr;
     Scheduler* scheduler = nullptr;
     // The clock of the polling "Dongle Disconnect!" box; none: the box's own 100 ms timer.
     std::function<PollTicker*()> makePollTicker;

@@ -2,10 +2,13 @@
 
 #include <QEvent>
 #include <QScrollArea>
+#include <QVariant>
 #include <algorithm>
 
 #include "app/session/window_session.h"
 #include "app/tabs/product_pictures.h"
+#include "device/button_functions.h"
+#include "pages/buttons/tarn_btn_window.h"
 #include "storage/app_settings.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/ui_context.h"
@@ -13,6 +16,13 @@
 namespace mousecfg {
 
 namespace {
+
+// The page's place: left of the product picture, tall enough for the rows of every product
+// without scrolling (a longer list scrolls).
+constexpr int kPageX = 285;
+constexpr int kPageY = 90;
+constexpr int kPageWidth = 345;
+constexpr int kPageHeight = 490;
 
 // Products whose button page uses the round up/down arrows.
 bool usesRoundArrows(const QString& product) {
@@ -31,7 +41,7 @@ bool usesRoundArrows(const QString& product) {
 }  // namespace
 
 CustomizeTab::CustomizeTab(const TabContext& context)
-    : Tab(context), scroll_(new QScrollArea(context.window)), page_(new QWidget) {
+    : Tab(context), scroll_(new QScrollArea(context.window)) {
     front_ = makeButton(captionButtonImages(), "frontButton");
     side_ = makeButton(captionButtonImages(), "sideButton");
     for (int i = 0; i < kMarkers; ++i) {
@@ -46,14 +56,28 @@ CustomizeTab::CustomizeTab(const TabContext& context)
     scroll_->setStyleSheet(QStringLiteral("QScrollArea{background-color:transparent;margin:0px;border:0px}"));
     scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The page fills the area's width and takes the height it needs, at least the area's.
+    scroll_->setWidgetResizable(true);
     scroll_->viewport()->setAutoFillBackground(false);
     scroll_->viewport()->setStyleSheet(QStringLiteral("background:transparent"));
-    page_->setObjectName(QStringLiteral("TarnBtnWindow"));
-    page_->setStyleSheet(QStringLiteral("background:transparent"));
-    scroll_->setWidget(page_);
+    scroll_->hide();
     applyModelImages();
     // The arrows follow the current product, which the mouse list names.
     connect(&context.session, &WindowSession::mouseNamesChanged, this, &CustomizeTab::applyModelImages);
+}
+
+TarnBtnWindow& CustomizeTab::ensurePage() {
+    if (!page_) {
+        page_ = new TarnBtnWindow(ctx_.paths, ctx_.keys);
+        scroll_->setWidget(page_);
+        connect(page_, &TarnBtnWindow::SelBtnControl, this, &CustomizeTab::slotMouseOver);
+        connect(page_, &TarnBtnWindow::PopOneClickBox, this, &CustomizeTab::slotPopOneClickBox);
+        connect(page_, &TarnBtnWindow::GotoMacroTab, this,
+                [this](uchar tab) { Q_EMIT switchTabRequested(static_cast<int>(tab)); });
+        page_->setProfile(&ctx_.session.currentRecord());
+        tellPage();
+    }
+    return *page_;
 }
 
 TarnPushButton* CustomizeTab::makeButton(const QStringList& images, const char* objectName) {
@@ -65,8 +89,8 @@ TarnPushButton* CustomizeTab::makeButton(const QStringList& images, const char* 
 
 void CustomizeTab::layout() {
     const UiContext& ui = UiContext::current();
-    scroll_->setGeometry(ui.scaledRect(285, 342, 664, 199));
-    page_->resize(ui.scaled(664), ui.scaled(199));
+    scroll_->setGeometry(ui.scaledRect(kPageX, kPageY, kPageWidth, kPageHeight));
+    if (page_) page_->relayout();
     // Markers and buttons have places on the picture but no size in this layout.
     for (int i = 0; i < kMarkers; ++i) {
         const QRect r = ui.scaledRect(637 + 15 * (i % 5), 99 + 20 * (i / 5), 0, 0);
@@ -81,6 +105,13 @@ void CustomizeTab::layout() {
 
 void CustomizeTab::setShown(bool shown) {
     shown_ = shown;
+    if (shown) {
+        // The macro library may have changed on the MACRO tab: the labels say so.
+        if (page_)
+            page_->refreshLabels();
+        else
+            ensurePage();
+    }
     scroll_->setVisible(shown);
     for (TarnPushButton* m : frontMarkers_) m->setVisible(shown && frontView_);
     for (TarnPushButton* m : sideMarkers_) m->setVisible(shown && !frontView_);
@@ -88,6 +119,11 @@ void CustomizeTab::setShown(bool shown) {
     if (shown) ctx_.pictures.show(frontView_ ? ProductPictures::View::Front : ProductPictures::View::Side);
 }
 
+void CustomizeTab::refresh() {
+    if (page_) page_->setProfile(&ctx_.session.currentRecord());
+}
+
+// The page follows a language change itself (and again in layout(), for the language's font).
 void CustomizeTab::retranslate() {
     front_->setText(tr("Front"));
     side_->setText(tr("Side"));
@@ -97,6 +133,8 @@ void CustomizeTab::productChanged() {
     setFrontView(true);
     selection_.fill(0);
     selectMarker(frontMarkers_[0]);
+    // The product's rows.
+    if (page_) page_->relayout();
 }
 
 void CustomizeTab::onClicked() {
@@ -123,7 +161,7 @@ void CustomizeTab::selectMarker(TarnPushButton* marker) {
     up_->setCheckedState(true);
     down_->setCheckedState(true);
     marker->setCheckedState(false);
-    // The button page learns the selection once it exists.
+    tellPage();
 }
 
 void CustomizeTab::setFrontView(bool front) {
@@ -131,7 +169,18 @@ void CustomizeTab::setFrontView(bool front) {
     frontView_ = front;
     // The other view's saved selection comes back.
     std::swap(selection_[0], selection_[4]);
+    selection_[3] = front ? 0 : 4;
+    tellPage();
     if (shown_) setShown(true);
+}
+
+void CustomizeTab::tellPage() {
+    if (!page_) return;
+    const int view = selection_[3];
+    const int group = view == 2   ? buttonfn::kWheelGroup
+                      : view == 4 ? buttonfn::kSideGroup
+                                  : buttonfn::kFrontGroup;
+    page_->selectGroup(selection_[static_cast<size_t>(view)], group);
 }
 
 void CustomizeTab::applyModelImages() {
@@ -165,7 +214,9 @@ bool CustomizeTab::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CustomizeTab::slotMouseOver(TarnPushButton* btn, bool bType) {
-    const int i = btn ? btn->curIndex() : -1;
+    // Only the front buttons have a marker and a picture of their own.
+    if (!btn || btn->property("group").toInt() != buttonfn::kFrontGroup) return;
+    const int i = btn->curIndex();
     if (i < 0 || i >= kMarkers) return;
     frontMarkers_[static_cast<size_t>(i)]->setCheckedState(!bType);
     ctx_.pictures.showHover(bType ? i : -1);

@@ -4,8 +4,12 @@
 
 namespace mousecfg {
 
-// The MACRO tab: the macro editor. Until it arrives its place is held by an empty widget named
-// after it.
+class MacroDialog;
+
+// The MACRO tab: the macro editor. While it records or edits, the window's own controls are
+// locked. A macro renamed here keeps its buttons: every profile of the working set that plays it
+// follows the new name (written with the next Apply). The page is made the first time the tab is
+// shown.
 class MacroTab : public Tab {
     Q_OBJECT
 public:
@@ -17,9 +21,16 @@ public:
     bool available() const override;
     void layout() override;
     void setShown(bool shown) override;
+    void retranslate() override;
+
+    // The page, once the tab has been shown (null before).
+    MacroDialog* page() const { return page_; }
 
 private:
-    QWidget* page_;
+    MacroDialog& ensurePage();
+    void followRename(const QString& oldName, const QString& newName);
+
+    MacroDialog* page_ = nullptr;
 };
 
 }  // namespace mousecfg

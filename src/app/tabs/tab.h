@@ -10,6 +10,7 @@ class QWidget;
 
 namespace mousecfg {
 
+class KeyCaptureService;
 class ProductPictures;
 class WindowSession;
 
@@ -23,6 +24,7 @@ struct TabContext {
     WindowSession& session;
     QWidget* window;
     ProductPictures& pictures;  // the product pictures the lighting and button tabs show
+    KeyCaptureService& keys;    // the program's one key capture (key dialogs, macro recording)
 };
 
 // One page of the main window behind one tab button. The window holds a list of them and knows

@@ -19,6 +19,7 @@
 #include "app/window/profile_bar.h"
 #include "app/window/tray.h"
 #include "app/window/window_metrics.h"
+#include "platform/focus_key_capture.h"
 #include "storage/app_settings.h"
 #include "storage/product_descriptor.h"
 #include "widgets/tarn_message_box.h"
@@ -107,7 +108,12 @@ void MousecfgWidget::createControls() {
     minimise_ = makeButton(
         {QStringLiteral("min-1.png"), QStringLiteral("min-2.png"), QStringLiteral("min-3.png")}, "minButton");
     pictures_ = new ProductPictures(paths, this);
-    tabs_ = makeTabs(TabContext{paths, session_, this, *pictures_});
+    KeyCaptureService* keys = services_.keyCapture;
+    if (!keys) {
+        ownKeyCapture_ = std::make_unique<FocusKeyCaptureService>();
+        keys = ownKeyCapture_.get();
+    }
+    tabs_ = makeTabs(TabContext{paths, session_, this, *pictures_, *keys});
     for (size_t i = 0; i < tabs_.size(); ++i) {
         TarnPushButton* b = makeButton(captionButtonImages(), tabs_[i]->buttonName());
         b->setSelectable(true);

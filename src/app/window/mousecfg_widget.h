@@ -3,6 +3,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "app/session/window_session.h"
@@ -15,6 +16,7 @@ class QLabel;
 namespace mousecfg {
 
 class BatteryGauge;
+class KeyCaptureService;
 class LanguageMenu;
 class MouseSelector;
 class ProductPictures;
@@ -94,6 +96,8 @@ private:
     double screenLogicalDpi() const;
 
     AppServices& services_;
+    // The key capture when the services bring none: keys typed into this window only.
+    std::unique_ptr<KeyCaptureService> ownKeyCapture_;
     WindowSession session_;
     DialogApplyRunner applyRunner_;
     LanguageSwitcher languages_;

@@ -6,6 +6,7 @@
 #include "device/button_functions.h"
 #include "pages/buttons/buttons_log.h"
 #include "storage/app_settings.h"
+#include "storage/macro_files.h"
 #include "storage/product_descriptor.h"
 #include "widgets/tarn_action.h"
 #include "widgets/tarn_label.h"
@@ -168,12 +169,17 @@ void TarnBtnWindow::setProfile(MouseProfile* profile) {
 }
 
 QString TarnBtnWindow::labelOf(const ButtonAssignment& a) const {
+    // A macro deleted from the library (or renamed outside the window) still names the button's
+    // macro; the mouse gets an empty one until another is chosen.
+    if ((a.Fun == fun::kMacro || a.Fun == fun::kGunFile) && !library_.contains(a.macroname))
+        return tr("%1 (missing)", "a macro no longer in the library").arg(a.macroname);
     return buttonfn::labelText(a, sensor_,
                                [](const char* source, const char* comment) { return tr(source, comment); });
 }
 
 void TarnBtnWindow::refreshLabels() {
     sensor_ = appsettings::loadSensorId(paths_);
+    library_ = macroNames(paths_);
     for (int g = 0; g < 3; ++g) {
         for (int i = 0; i < buttonfn::kGroupSizes[static_cast<size_t>(g)]; ++i) {
             const auto slot = buttonfn::slotOf(g, i);

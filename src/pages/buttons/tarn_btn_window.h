@@ -85,12 +85,12 @@ private:
     Paths paths_;
     KeyCaptureService& keys_;
     MouseProfile* profile_ = nullptr;
+    QStringList library_;  // the macro list, read again with every refresh of the labels
     int group_ = 255;
     int index_ = 255;
     int shownFrontRows_ = 0;
-    bool sideView_ = false;
-    int sensor_ =
-        0;  // for the DPI a sniper button shows  // the side buttons are shown instead of the front and wheel
+    bool sideView_ = false;  // the side buttons are shown instead of the front and wheel
+    int sensor_ = 0;         // for the DPI a sniper button shows
     std::array<std::array<TarnPushButton*, 20>, 2> sideAndFront_{};  // [0] front, [1] side
     std::array<TarnPushButton*, 2> wheel_{};
     std::array<TarnLabel*, 20> rowNumbers_{};

@@ -103,6 +103,8 @@ Q_SIGNALS:
     // False when recording or edit mode starts, true when it ends: the window's own controls
     // follow it.
     void EnableButtonsSignal(bool bEnable);
+    // CHANGE NAME renamed a macro of the library (buttons that play it follow the new name).
+    void MacroRenamed(const QString& oldName, const QString& newName);
 
 public Q_SLOTS:
     void itemClicked(QListWidgetItem* item);

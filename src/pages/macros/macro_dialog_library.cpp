@@ -186,9 +186,11 @@ void MacroDialog::renameMacro() {
         if (r != MacroLibraryResult::Unchanged) nameEdit_->setText(item->text());
         return;
     }
+    const QString old = item->text();
     item->setText(name);
     currentName_ = name;
     nameEdit_->setText(name);
+    Q_EMIT MacroRenamed(old, name);
 }
 
 void MacroDialog::importMacros() {

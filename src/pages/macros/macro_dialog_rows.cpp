@@ -67,7 +67,7 @@ void MacroDialog::moveRow(int offset) {
 void MacroDialog::copyRow(bool cut) {
     const int row = currentRow();
     if (row < 0) return;
-    clipboard_ = model_->event(row);
+    clipboard_ = model_->eventAt(row);
     if (cut) deleteRow();
 }
 
@@ -107,7 +107,7 @@ void MacroDialog::enterEditMode() {
     editMode_ = true;
     setSettingsVisible(false);
     rowEditor_->show();
-    rowEditor_->showRow(model_->event(row));
+    rowEditor_->showRow(model_->eventAt(row));
     selectRow(row);
     updateControls();
     followCapture();
@@ -127,7 +127,7 @@ void MacroDialog::leaveEditMode() {
 void MacroDialog::CurrentChanged() {
     if (!editMode_) return;
     const int row = currentRow();
-    rowEditor_->showRow(row >= 0 ? model_->event(row) : MacroEvent{});
+    rowEditor_->showRow(row >= 0 ? model_->eventAt(row) : MacroEvent{});
     followCapture();
 }
 
