@@ -9,13 +9,23 @@
 #include "app/session/app_log.h"
 #include "app/startup_probe.h"
 #include "app/window/mousecfg_widget.h"
+#include "app/window/skin_preload.h"
 #include "platform/single_instance.h"
 #include "storage/paths.h"
 #include "storage/product_descriptor.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 using namespace mousecfg;
 
 int main(int argc, char* argv[]) {
+#if defined(__GLIBC__)
+    // One malloc arena for all threads: the short-lived start-up threads leave no half-used arenas
+    // of their own behind (the program's threads allocate little and seldom).
+    mallopt(M_ARENA_MAX, 1);
+#endif
     // Qt's own high-DPI scaling stays off: the main window scales its geometry itself from the
     // screen's logical DPI. Said before the application object exists, so Qt neither warns nor
     // lets QT_AUTO_SCREEN_SCALE_FACTOR scale the window a second time.
@@ -54,6 +64,9 @@ int main(int argc, char* argv[]) {
         activationTarget->showFromActivation();
         qCDebug(lcApp) << "a later start asked for the window; visible:" << activationTarget->isVisible();
     });
+    // The window's background decodes on its own thread while the settings load (the window takes
+    // it, so the thread has ended before the program does).
+    skinpreload::begin(paths.skinFile(QStringLiteral("cfgMainback.png")));
 
     const bool simulate = options.simulate;
     int result = 0;

@@ -23,23 +23,24 @@ long residentKilobytes() {
 
 class Probe : public QObject {
 public:
-    using QObject::QObject;
+    Probe(QObject* parent, bool stay) : QObject(parent), stay_(stay) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !done_) {
             done_ = true;
             const auto now = std::chrono::system_clock::now().time_since_epoch();
             const long long ns = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
             // Memory is taken once the first frame is out, after the event loop settled.
-            QTimer::singleShot(0, this, [ns] {
+            QTimer::singleShot(0, this, [ns, stay = stay_] {
                 std::printf("shown_ns=%lld rss_kb=%ld\n", ns, residentKilobytes());
                 std::fflush(stdout);
-                QCoreApplication::exit(0);
+                if (!stay) QCoreApplication::exit(0);
             });
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    bool stay_ = false;
     bool done_ = false;
 };
 
@@ -47,7 +48,8 @@ private:
 
 void installStartupProbe(QWidget* window) {
     if (qEnvironmentVariableIsEmpty("MOUSECFG_STARTUP_PROBE") || !window) return;
-    window->installEventFilter(new Probe(window));
+    const bool stay = qgetenv("MOUSECFG_STARTUP_PROBE") == "idle";
+    window->installEventFilter(new Probe(window, stay));
 }
 
 }  // namespace mousecfg

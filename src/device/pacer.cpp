@@ -1,7 +1,7 @@
 #include "device/pacer.h"
 
 #include <QThread>
-#include <algorithm>
+#include <chrono>
 
 namespace mousecfg {
 
@@ -16,16 +16,17 @@ void SleepPacer::pause(int milliseconds) {
 }
 
 bool SleepPacer::pauseUnlessCancelled(int milliseconds, const std::atomic<bool>& cancel) {
-    // Short slices keep a stop request waiting at most one slice.
-    constexpr int kSlice = 10;
-    int left = milliseconds;
-    while (left > 0) {
-        if (cancel.load()) return false;
-        const int step = std::min(left, kSlice);
-        QThread::msleep(static_cast<unsigned long>(step));
-        left -= step;
-    }
-    return !cancel.load();
+    std::unique_lock<std::mutex> lock(mutex_);
+    // Spurious wake-ups wait again until the same deadline.
+    return !wakeUp_.wait_for(lock, std::chrono::milliseconds(milliseconds > 0 ? milliseconds : 0),
+                             [&cancel] { return cancel.load(); });
+}
+
+void SleepPacer::wake() {
+    // Taking the lock orders the flag before a waiter's look at it: no wake-up is lost between
+    // its look and its wait.
+    { std::lock_guard<std::mutex> lock(mutex_); }
+    wakeUp_.notify_all();
 }
 
 void RecordingPacer::pause(int milliseconds) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <vector>
@@ -13,16 +14,25 @@ class Pacer {
 public:
     virtual ~Pacer() = default;
     virtual void pause(int milliseconds) = 0;
-    // Like pause, but returns early once `cancel` is set. Returns false when it was cancelled
-    // (before or during the pause).
+    // Like pause, but returns early once `cancel` is set and wake() called. Returns false when it
+    // was cancelled (before or during the pause).
     virtual bool pauseUnlessCancelled(int milliseconds, const std::atomic<bool>& cancel);
+    // Makes every pauseUnlessCancelled waiting now look at its flag at once: call it after setting
+    // a flag.
+    virtual void wake() {}
 };
 
-// The real pacer: sleeps the calling thread.
+// The real pacer: sleeps the calling thread. A cancellable pause waits on a condition variable,
+// so a waiting thread costs no wake-ups and a stop ends its pause at once.
 class SleepPacer : public Pacer {
 public:
     void pause(int milliseconds) override;
     bool pauseUnlessCancelled(int milliseconds, const std::atomic<bool>& cancel) override;
+    void wake() override;
+
+private:
+    std::mutex mutex_;
+    std::condition_variable wakeUp_;
 };
 
 // Returns at once and does nothing (benchmarks, dry runs).

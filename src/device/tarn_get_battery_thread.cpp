@@ -18,6 +18,11 @@ TarnGetBatteryThread::~TarnGetBatteryThread() {
     stopAndWait();
 }
 
+void TarnGetBatteryThread::requestStop() {
+    isStop.store(true);
+    pacer_.wake();
+}
+
 void TarnGetBatteryThread::stopAndWait() {
     requestStop();
     if (currentThread() == this) return;

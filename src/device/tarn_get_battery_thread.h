@@ -30,8 +30,9 @@ public:
     TarnGetBatteryThread(DeviceLink& link, Pacer& pacer, QObject* parent = nullptr);
     ~TarnGetBatteryThread() override;
 
-    // Sets the stop flag; the loop leaves at its next look at it (after the current read).
-    void requestStop() { isStop.store(true); }
+    // Sets the stop flag and ends a pause in progress; the loop leaves at its next look at the
+    // flag (after the current read).
+    void requestStop();
     // requestStop, then waits until run() has returned. Safe from any thread but this one.
     void stopAndWait();
     bool stopRequested() const { return isStop.load(); }

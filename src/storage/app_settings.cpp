@@ -14,9 +14,12 @@ QVariant read(const Paths& p, const QString& key, const QVariant& def = QVariant
     return IniReader(p, p.configFile()).value(key, def);
 }
 
+// A value the file holds already is not written again.
 SaveStatus write(const Paths& p, const QString& key, const QVariant& value) {
     SaveBatch batch(p);
-    batch.editIni(p.configFile(), [&key, &value](QSettings& s) { s.setValue(key, value); });
+    batch.editIni(
+        p.configFile(), [&key, &value](QSettings& s) { s.setValue(key, value); },
+        [&key, &value](const IniRecords& r) { return r.holds(key, value); });
     return batch.commit();
 }
 

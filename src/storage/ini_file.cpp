@@ -36,14 +36,14 @@ void IniReader::open(const QString& root, const QString& file) {
     QByteArray bytes;
     issue_ = readCheckedFile(root, file, bytes);
     if (issue_ == FileIssue::None) {
-        settings_ = std::make_unique<IniSettings>(file, bytes);
+        records_ = IniRecords::read(file, bytes);
     } else if (issue_ != FileIssue::Missing) {
         qCWarning(lcStorage).noquote() << "not reading" << file << "- it" << describeFileIssue(issue_);
     }
 }
 
 QVariant IniReader::value(const QString& key, const QVariant& def) const {
-    return settings_ ? settings_->value(key, def) : def;
+    return records_.value(key, def);
 }
 
 }  // namespace mousecfg

@@ -3,9 +3,9 @@
 #include <QByteArray>
 #include <QSettings>
 #include <QString>
-#include <memory>
 
 #include "storage/file_checks.h"
+#include "storage/ini_records.h"
 
 namespace mousecfg {
 
@@ -27,8 +27,9 @@ public:
 // True when `bytes` hold non-ASCII text that is valid UTF-8.
 bool readsAsUtf8(const QByteArray& bytes);
 
-// A settings file opened for reading after the file checks. When the file is missing or refused,
-// nothing is read and every value is its default; a refusal is logged (mousecfg.storage).
+// A settings file read after the file checks, its records as QSettings would give them
+// (IniRecords). When the file is missing or refused, nothing is read and every value is its
+// default; a refusal is logged (mousecfg.storage).
 class IniReader {
 public:
     // A file of the data folder (checkDataFile below paths.dataDir()).
@@ -39,16 +40,16 @@ public:
     IniReader(const IniReader&) = delete;
     IniReader& operator=(const IniReader&) = delete;
 
-    bool isOpen() const { return settings_ != nullptr; }
+    bool isOpen() const { return issue_ == FileIssue::None; }
     FileIssue issue() const { return issue_; }
-    // Only while isOpen().
-    QSettings& settings() { return *settings_; }
+    // Empty unless isOpen().
+    const IniRecords& records() const { return records_; }
     QVariant value(const QString& key, const QVariant& def = QVariant()) const;
 
 private:
     void open(const QString& root, const QString& file);
 
-    std::unique_ptr<IniSettings> settings_;
+    IniRecords records_;
     FileIssue issue_ = FileIssue::Missing;
 };
 

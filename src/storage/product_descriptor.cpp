@@ -1,7 +1,5 @@
 #include "storage/product_descriptor.h"
 
-#include <QSettings>
-
 #include "storage/ini_file.h"
 #include "storage/paths.h"
 #include "storage/value_conv.h"
@@ -23,8 +21,7 @@ int readInt(const Paths& paths, const char* key, int def = 0) {
 DescriptorStatus loadProductDescriptor(const Paths& paths, ProductDescriptor& out) {
     IniReader file(paths, paths.descriptorFile());
     if (!file.isOpen()) return DescriptorStatus::Missing;
-    QSettings& s = file.settings();
-    s.beginGroup(QStringLiteral("PROFILE"));
+    const IniRecords::Group s(file.records(), QStringLiteral("PROFILE"));
     auto num = [&s](const QString& key) { return s.value(key).toInt(); };
     auto str = [&s](const QString& key) { return s.value(key).toString(); };
 

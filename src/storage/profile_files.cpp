@@ -116,77 +116,100 @@ QVariant u32Value(uint32_t v) {
 
 // Reading: numbers as signed ints truncated to the field. Unsigned 32-bit codes are read as 64-bit
 // numbers before the truncation, so that a code above 2^31 that this program wrote comes back.
-uint8_t readU8(const QSettings& s, const QString& key) {
+using Group = IniRecords::Group;
+
+uint8_t readU8(const Group& s, const QString& key) {
     return conv::toU8(s.value(key).toInt());
 }
-int32_t readI32(const QSettings& s, const QString& key) {
+int32_t readI32(const Group& s, const QString& key) {
     return s.value(key).toInt();
 }
-uint32_t readU32(const QSettings& s, const QString& key) {
+uint32_t readU32(const Group& s, const QString& key) {
     return static_cast<uint32_t>(static_cast<quint64>(s.value(key).toLongLong()) & 0xFFFFFFFFu);
 }
 
 }  // namespace
 
-void writeProfileGroup(QSettings& s, const QString& group, const MouseProfile& p, ProfileKeySet set) {
+namespace {
+
+// Every key of the set with the value it is written as, in the order of the key set.
+template <typename Put>
+void visitProfile(const MouseProfile& p, ProfileKeySet set, Put&& put) {
     const ProfileKeys& k = keys();
-    s.beginGroup(group);
-    s.setValue(k.pollrate, byteValue(p.pollrate));
-    s.setValue(k.dpi, byteValue(p.dpi));
+
+    put(k.pollrate, byteValue(p.pollrate));
+    put(k.dpi, byteValue(p.dpi));
     for (int i = 0; i < kDpiStageSlots; ++i) {
         const DpiStage& st = p.dpiStages[i];
-        s.setValue(k.stages[i].used, byteValue(st.used));
-        s.setValue(k.stages[i].link, byteValue(st.link));
-        s.setValue(k.stages[i].xy, u32Value(st.xy));
-        s.setValue(k.stages[i].x, u32Value(st.x));
-        s.setValue(k.stages[i].y, u32Value(st.y));
+        put(k.stages[i].used, byteValue(st.used));
+        put(k.stages[i].link, byteValue(st.link));
+        put(k.stages[i].xy, u32Value(st.xy));
+        put(k.stages[i].x, u32Value(st.x));
+        put(k.stages[i].y, u32Value(st.y));
     }
-    s.setValue(k.mousespeed, byteValue(p.mousespeed));
-    s.setValue(k.dbclickspeed, byteValue(p.dbclickspeed));
-    s.setValue(k.scrollispage, byteValue(p.scrollispage));
-    s.setValue(k.scrollspeed, byteValue(p.scrollspeed));
-    s.setValue(k.accelenable, byteValue(p.accelenable));
-    s.setValue(k.acee, byteValue(p.acee));
+    put(k.mousespeed, byteValue(p.mousespeed));
+    put(k.dbclickspeed, byteValue(p.dbclickspeed));
+    put(k.scrollispage, byteValue(p.scrollispage));
+    put(k.scrollspeed, byteValue(p.scrollspeed));
+    put(k.accelenable, byteValue(p.accelenable));
+    put(k.acee, byteValue(p.acee));
     for (int i = 0; i < kButtonSlots; ++i) {
         const ButtonAssignment& b = p.buttons[i];
         const ButtonKeys& bk = k.buttons[i];
-        s.setValue(bk.ID, b.ID);
-        s.setValue(bk.Fun, b.Fun);
-        s.setValue(bk.LoopNumber, b.LoopNumber);
-        s.setValue(bk.KeyNumber, b.KeyNumber);
-        s.setValue(bk.Res1, byteValue(b.Res1));
-        s.setValue(bk.Res2, byteValue(b.Res2));
-        s.setValue(bk.Res3, byteValue(b.Res3));
-        s.setValue(bk.Res4, byteValue(b.Res4));
-        s.setValue(bk.macroname, b.macroname);
+        put(bk.ID, b.ID);
+        put(bk.Fun, b.Fun);
+        put(bk.LoopNumber, b.LoopNumber);
+        put(bk.KeyNumber, b.KeyNumber);
+        put(bk.Res1, byteValue(b.Res1));
+        put(bk.Res2, byteValue(b.Res2));
+        put(bk.Res3, byteValue(b.Res3));
+        put(bk.Res4, byteValue(b.Res4));
+        put(bk.macroname, b.macroname);
         for (int e = 0; e < kKeyInfoEntries; ++e) {
-            s.setValue(bk.map[e], byteValue(b.KeyInfo[e].map));
-            s.setValue(bk.low[e], byteValue(b.KeyInfo[e].low));
-            s.setValue(bk.high[e], byteValue(b.KeyInfo[e].high));
+            put(bk.map[e], byteValue(b.KeyInfo[e].map));
+            put(bk.low[e], byteValue(b.KeyInfo[e].low));
+            put(bk.high[e], byteValue(b.KeyInfo[e].high));
         }
     }
-    s.setValue(k.ProfileName, p.ProfileName);
-    s.setValue(k.ProfilePath, p.ProfilePath);
-    s.setValue(k.LedMode, byteValue(p.LedMode));
+    put(k.ProfileName, p.ProfileName);
+    put(k.ProfilePath, p.ProfilePath);
+    put(k.LedMode, byteValue(p.LedMode));
     if (set == ProfileKeySet::Full) {
-        s.setValue(k.LedMoveOFF, byteValue(p.LedMoveOFF));
-        s.setValue(k.LedSleepTime, byteValue(p.LedSleepTime));
+        put(k.LedMoveOFF, byteValue(p.LedMoveOFF));
+        put(k.LedSleepTime, byteValue(p.LedSleepTime));
     }
     for (int i = 0; i < kLedModes; ++i) {
         const LedModeSetting& led = p.ledModes[i];
-        s.setValue(k.leds[i].RGB, QVariant::fromValue(led.RGB));
-        s.setValue(k.leds[i].h, u32Value(led.h));
-        s.setValue(k.leds[i].s, u32Value(led.s));
-        s.setValue(k.leds[i].v, u32Value(led.v));
-        s.setValue(k.leds[i].bright, u32Value(led.bright));
-        s.setValue(k.leds[i].breath, u32Value(led.breath));
+        put(k.leds[i].RGB, QVariant::fromValue(led.RGB));
+        put(k.leds[i].h, u32Value(led.h));
+        put(k.leds[i].s, u32Value(led.s));
+        put(k.leds[i].v, u32Value(led.v));
+        put(k.leds[i].bright, u32Value(led.bright));
+        put(k.leds[i].breath, u32Value(led.breath));
     }
+}
+
+}  // namespace
+
+void writeProfileGroup(QSettings& s, const QString& group, const MouseProfile& p, ProfileKeySet set) {
+    s.beginGroup(group);
+    visitProfile(p, set, [&s](const QString& key, const QVariant& value) { s.setValue(key, value); });
     s.endGroup();
 }
 
-void readProfileGroup(QSettings& s, const QString& group, MouseProfile& p, ProfileKeySet set) {
+bool profileGroupHolds(const IniRecords& records, const QString& group, const MouseProfile& p,
+                       ProfileKeySet set) {
+    const IniRecords::Group g(records, group);
+    bool held = true;
+    visitProfile(p, set, [&](const QString& key, const QVariant& value) {
+        if (held && !g.holds(key, value)) held = false;
+    });
+    return held;
+}
+
+void readProfileGroup(const IniRecords& records, const QString& group, MouseProfile& p, ProfileKeySet set) {
     const ProfileKeys& k = keys();
-    s.beginGroup(group);
+    const Group s(records, group);
     p.pollrate = readU8(s, k.pollrate);
     p.dpi = readU8(s, k.dpi);
     for (int i = 0; i < kDpiStageSlots; ++i) {
@@ -237,7 +260,6 @@ void readProfileGroup(QSettings& s, const QString& group, MouseProfile& p, Profi
         led.bright = readU32(s, k.leds[i].bright);
         led.breath = readU32(s, k.leds[i].breath);
     }
-    s.endGroup();
 }
 
 namespace {
@@ -245,13 +267,12 @@ const QString kProfileGroup = QStringLiteral("PROFILE");
 const QString kProfileSuffix = QStringLiteral(".prof");
 }  // namespace
 
-int countProfileKeys(QSettings& s, const QString& group, ProfileKeySet set, int enough) {
+int countProfileKeys(const IniRecords& records, const QString& group, ProfileKeySet set, int enough) {
     int found = 0;
-    s.beginGroup(group);
+    const Group s(records, group);
     for (const QString& key : keyNames(set)) {
         if (s.contains(key) && ++found >= enough) break;
     }
-    s.endGroup();
     return found;
 }
 
@@ -270,7 +291,9 @@ QString defaultProfileFile(const Paths& paths) {
 }
 
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile) {
-    batch.editIni(file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); });
+    batch.editIni(
+        file, [&profile](QSettings& s) { writeProfileGroup(s, kProfileGroup, profile); },
+        [&profile](const IniRecords& r) { return profileGroupHolds(r, kProfileGroup, profile); });
 }
 
 bool saveProfileFile(const Paths& paths, const MouseProfile& profile, const QString& name) {
@@ -290,8 +313,8 @@ ProfileLoad loadProfileFromPath(const Paths& paths, MouseProfile& profile, const
     if (!file.isEmpty()) {
         IniReader reader(paths, file);
         if (reader.isOpen() &&
-            countProfileKeys(reader.settings(), kProfileGroup, ProfileKeySet::Full, 1) > 0) {
-            readProfileGroup(reader.settings(), kProfileGroup, profile);
+            countProfileKeys(reader.records(), kProfileGroup, ProfileKeySet::Full, 1) > 0) {
+            readProfileGroup(reader.records(), kProfileGroup, profile);
             return ProfileLoad::Loaded;
         }
         // A refused file was reported by the reader already.
@@ -313,7 +336,7 @@ void loadProfileFromPath(MouseProfile& profile, const QString& file) {
         profile = MouseProfile();
         return;
     }
-    readProfileGroup(reader.settings(), kProfileGroup, profile);
+    readProfileGroup(reader.records(), kProfileGroup, profile);
 }
 
 SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file) {
@@ -331,9 +354,11 @@ bool saveDpiIndex(const Paths& paths, const QString& name, int value) {
     const QString file = currentProfileFile(paths, name);
     if (file.isEmpty()) return false;
     SaveBatch batch(paths);
-    batch.editIni(file, [value](QSettings& s) {
-        s.setValue(QStringLiteral("PROFILE/dpi"), static_cast<int>(conv::toU8(value)));
-    });
+    const QString key = QStringLiteral("PROFILE/dpi");
+    const QVariant dpi(static_cast<int>(conv::toU8(value)));
+    batch.editIni(
+        file, [&](QSettings& s) { s.setValue(key, dpi); },
+        [&](const IniRecords& r) { return r.holds(key, dpi); });
     return batch.commit().ok();
 }
 

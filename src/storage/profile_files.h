@@ -9,6 +9,7 @@ class QSettings;
 
 namespace mousecfg {
 
+class IniRecords;
 class Paths;
 class SaveBatch;
 
@@ -21,17 +22,22 @@ enum class ProfileKeySet {
     SettingsExport,  // "PROFILE_%d" groups of a settings export: no LedMoveOFF, no LedSleepTime
 };
 
-// Writes / reads one profile as the keys of `group` in an open settings object. Reading assigns
-// every field of the key set (a missing key gives 0, empty or an invalid colour); with
-// SettingsExport, LedMoveOFF and LedSleepTime are left as they were.
+// Writes one profile as the keys of `group` into an open settings object; reads one from the
+// records of a file. Reading assigns every field of the key set (a missing key gives 0, empty or
+// an invalid colour); with SettingsExport, LedMoveOFF and LedSleepTime are left as they were.
 void writeProfileGroup(QSettings& settings, const QString& group, const MouseProfile& profile,
                        ProfileKeySet keys = ProfileKeySet::Full);
-void readProfileGroup(QSettings& settings, const QString& group, MouseProfile& profile,
+void readProfileGroup(const IniRecords& records, const QString& group, MouseProfile& profile,
                       ProfileKeySet keys = ProfileKeySet::Full);
+
+// True when the file already holds `profile` as writeProfileGroup would write it, so writing it
+// again would change nothing.
+bool profileGroupHolds(const IniRecords& records, const QString& group, const MouseProfile& profile,
+                       ProfileKeySet keys = ProfileKeySet::Full);
 
 // How many keys of the set `group` holds, counting up to `enough` (a file holds "profile keys"
 // when this is above 0; a complete profile holds all of them).
-int countProfileKeys(QSettings& settings, const QString& group, ProfileKeySet keys, int enough);
+int countProfileKeys(const IniRecords& records, const QString& group, ProfileKeySet keys, int enough);
 
 // Files named after a profile. A name that could leave its folder ("", ".", "..", a path
 // separator) gives an empty path; the operations below then read nothing and write nothing.
@@ -61,12 +67,13 @@ void loadProfileFromPath(MouseProfile& profile, const QString& file);
 // folder gets the folder's checks and lock; without, `file` is treated as a file outside it.
 SaveStatus saveProfileToPath(const Paths& paths, const MouseProfile& profile, const QString& file);
 SaveStatus saveProfileToPath(const MouseProfile& profile, const QString& file);
-// Adds group "PROFILE" of `file` to a save.
+// Adds group "PROFILE" of `file` to a save (left out of it when the file holds the profile already).
 void addProfileFile(SaveBatch& batch, const QString& file, const MouseProfile& profile);
-// Writes only "PROFILE/dpi" of the current profile file of `name`.
+// Writes only "PROFILE/dpi" of the current profile file of `name` (nothing when it holds the value).
 bool saveDpiIndex(const Paths& paths, const QString& name, int value);
 
-// Regenerates Configs/Profile/DefaultProfile.prof from the product defaults.
+// Regenerates Configs/Profile/DefaultProfile.prof from the product defaults, when it is missing or
+// holds anything else.
 SaveStatus writeDefaultProfileFile(const Paths& paths);
 
 // "MouseName/Name": the product an exported file belongs to. Stamping keeps the file's other keys.

@@ -71,7 +71,7 @@ LibraryResult importLibraryProfile(const Paths& paths, const QString& product, c
         if (!reader.isOpen()) return LibraryResult::Unreadable;
         if (reader.value(QStringLiteral("MouseName/Name")).toString() != product)
             return LibraryResult::WrongProduct;
-        if (countProfileKeys(reader.settings(), QStringLiteral("PROFILE"), ProfileKeySet::Full, 1) == 0)
+        if (countProfileKeys(reader.records(), QStringLiteral("PROFILE"), ProfileKeySet::Full, 1) == 0)
             return LibraryResult::NotAProfile;
     }
     const QString name = QFileInfo(source).completeBaseName();

@@ -17,6 +17,7 @@
 
 #include "storage/file_checks.h"
 #include "storage/ini_file.h"
+#include "storage/ini_records.h"
 #include "storage/storage_log.h"
 
 namespace mousecfg {
@@ -148,8 +149,25 @@ SaveBatch::Entry& SaveBatch::entryFor(const QString& file) {
     return entries_.back();
 }
 
-void SaveBatch::editIni(const QString& file, IniEdit edit) {
-    entryFor(file).edits.push_back(std::move(edit));
+void SaveBatch::editIni(const QString& file, IniEdit edit, IniCheck unchanged) {
+    Entry& e = entryFor(file);
+    // A check counts only while every edit of the file has one.
+    if (unchanged && e.checks.size() == e.edits.size())
+        e.checks.push_back(std::move(unchanged));
+    else
+        e.checks.clear();
+    e.edits.push_back(std::move(edit));
+}
+
+bool SaveBatch::unchanged(const Entry& entry) const {
+    if (entry.fresh || entry.edits.empty() || entry.checks.size() != entry.edits.size()) return false;
+    const QString root = isBelow(paths_.dataDir(), entry.file) ? paths_.dataDir() : QString();
+    QByteArray bytes;
+    if (readCheckedFile(root, entry.file, bytes) != FileIssue::None) return false;
+    const IniRecords records = IniRecords::read(entry.file, bytes);
+    for (const IniCheck& check : entry.checks)
+        if (!check(records)) return false;
+    return true;
 }
 
 void SaveBatch::replaceIni(const QString& file, IniEdit write) {
@@ -158,6 +176,7 @@ void SaveBatch::replaceIni(const QString& file, IniEdit write) {
     e.haveBytes = false;
     e.bytes.clear();
     e.edits.clear();
+    e.checks.clear();
     e.edits.push_back(std::move(write));
 }
 
@@ -167,6 +186,7 @@ void SaveBatch::replaceBytes(const QString& file, const QByteArray& bytes) {
     e.haveBytes = true;
     e.bytes = bytes;
     e.edits.clear();
+    e.checks.clear();
 }
 
 SaveStatus SaveBatch::stage(const Entry& entry, bool inside, Staged& out) const {
@@ -303,6 +323,7 @@ SaveStatus SaveBatch::commit() {
     int n = 0;
     for (const Entry& e : entries_) {
         if (!step(n++)) return interrupted();
+        if (unchanged(e)) continue;
         const bool inside = isBelow(root, e.file);
         const FileIssue issue = inside ? checkDataTarget(root, e.file) : checkUserTarget(e.file);
         if (issue != FileIssue::None) {
@@ -324,16 +345,23 @@ SaveStatus SaveBatch::commit() {
         }
         staged.push_back(file);
     }
-    const SaveStatus renamed = renameAll(staged, n);
+    const SaveStatus renamed = staged.empty() ? SaveStatus() : renameAll(staged, n);
     if (!renamed.ok()) {
         qCDebug(lcStorage).noquote() << renamed.message();
         return renamed;
     }
     if (anyInside) {
+        // Leftovers of killed saves go at the next save in their folder, written or not.
         QSet<QString> folders{paths_.configDir()};
-        for (const Staged& s : staged)
-            if (s.inside) folders.insert(QFileInfo(s.target).absolutePath());
+        for (const Entry& e : entries_)
+            if (isBelow(root, e.file)) folders.insert(QFileInfo(e.file).absolutePath());
         for (const QString& folder : folders) removeLeftovers(folder);
+    }
+    if (staged.empty()) {
+        qCDebug(lcStorage) << "nothing to save: the files hold these values already";
+        return SaveStatus();
+    }
+    if (anyInside) {
         // The stamp only tells other programs that something changed; a stamp that cannot be
         // written does not undo the save.
         const ChangeStamp before = loadChangeStamp(paths_);

@@ -13,6 +13,8 @@ class QSettings;
 
 namespace mousecfg {
 
+class IniRecords;
+
 // A save of one or more files that lands whole or not at all.
 //
 // commit() takes the data folder's lock (DataFolderLock) and writes every file under a temporary
@@ -29,6 +31,8 @@ namespace mousecfg {
 class SaveBatch {
 public:
     using IniEdit = std::function<void(QSettings&)>;
+    // Whether a file's records hold what an edit would write already.
+    using IniCheck = std::function<bool(const IniRecords&)>;
 
     // A default Paths (no data folder) treats every file as outside the data folder.
     explicit SaveBatch(const Paths& paths, int lockWaitMs = DataFolderLock::kDefaultWaitMs);
@@ -36,7 +40,9 @@ public:
 
     // `file` with the keys it holds now, changed by `edit` (an absent file starts empty). Edits
     // run inside commit(), in the order given: what they capture must live until then.
-    void editIni(const QString& file, IniEdit edit);
+    // With `unchanged`: when every edit of the file comes with one and each says the file holds
+    // its values already (looked at under the lock), the file is left as it is.
+    void editIni(const QString& file, IniEdit edit, IniCheck unchanged = nullptr);
     // `file` as a new INI file holding only what `write` puts in.
     void replaceIni(const QString& file, IniEdit write);
     // `file` replaced by exactly `bytes`.
@@ -46,8 +52,8 @@ public:
     SaveStatus commit();
 
     // Tests: called before each step of commit() (writing file 0, 1 ..., then renaming file 0,
-    // 1 ...); returning false ends the commit there, leaving the files as a program killed at
-    // that moment would.
+    // 1 ...; files left as they are count as steps too); returning false ends the commit there,
+    // leaving the files as a program killed at that moment would.
     void setStepProbe(std::function<bool(int step)> probe) { probe_ = std::move(probe); }
 
 private:
@@ -57,7 +63,8 @@ private:
         bool haveBytes = false;  // start from `bytes`
         QByteArray bytes;
         std::vector<IniEdit> edits;
-        bool durable = true;  // flushed to disk before the renames
+        std::vector<IniCheck> checks;  // one per edit while every edit has one
+        bool durable = true;           // flushed to disk before the renames
     };
     struct Staged {
         QString target;
@@ -66,6 +73,7 @@ private:
     };
 
     Entry& entryFor(const QString& file);
+    bool unchanged(const Entry& entry) const;
     SaveStatus stage(const Entry& entry, bool inside, Staged& out) const;
     SaveStatus renameAll(std::vector<Staged>& staged, int& step);
     bool step(int n) const { return !probe_ || probe_(n); }

@@ -28,7 +28,7 @@ void writeExport(QSettings& s, const ConfigState& state) {
         writeProfileGroup(s, exportGroup(i), state.profiles[i], ProfileKeySet::SettingsExport);
 }
 
-void readExport(QSettings& s, ConfigState& state) {
+void readExport(const IniRecords& s, ConfigState& state) {
     state.ProfileID = conv::toU8(s.value(QStringLiteral("Config/ProfileID")));
     state.AngleValue = conv::toU8(s.value(QStringLiteral("Config/AngleValue")));
     state.LiftHigh = conv::toU8(s.value(QStringLiteral("Config/LiftHigh")));
@@ -40,7 +40,7 @@ void readExport(QSettings& s, ConfigState& state) {
 }
 
 // What a complete settings set lacks first; empty when nothing is missing.
-QString firstMissingPart(QSettings& s) {
+QString firstMissingPart(const IniRecords& s) {
     for (const char* key : kGlobalKeys)
         if (!s.contains(QLatin1String(key))) return QLatin1String(key);
     for (int i = 0; i < kProfileCount; ++i) {
@@ -62,7 +62,7 @@ SaveStatus exportSettings(const QString& file, const ConfigState& state) {
 
 void importSettings(const QString& file, ConfigState& state) {
     IniReader reader(file);
-    if (reader.isOpen()) readExport(reader.settings(), state);
+    if (reader.isOpen()) readExport(reader.records(), state);
 }
 
 SaveStatus exportSettingsFile(const Paths& paths, const QString& file, const ConfigState& state) {
@@ -85,7 +85,7 @@ ImportResult importSettingsFile(const Paths& paths, const QString& file, ConfigS
     };
     IniReader reader(paths, file);
     if (!reader.isOpen()) return refuse(ImportResult::Unreadable, describeFileIssue(reader.issue()));
-    QSettings& s = reader.settings();
+    const IniRecords& s = reader.records();
     if (s.value(QStringLiteral("MouseName/Name")).toString() != appsettings::loadCurrentProductName(paths))
         return refuse(ImportResult::WrongProduct, QStringLiteral("belongs to another mouse"));
     const QString missing = firstMissingPart(s);

@@ -7,9 +7,12 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
 
 #include "app/tabs/macro_tab.h"
+#include "app/tabs/product_pictures.h"
 #include "app/tabs/tab_list.h"
+#include "folder_snapshot.h"
 #include "storage/languages.h"
 #include "widgets/tarn_push_button.h"
 #include "widgets/ui_context.h"
@@ -43,6 +46,43 @@ TEST(Frame, StartUpShowsTheCurrentSlotAndAppearsThroughTheTimer) {
               QStringLiteral("FARROW (simulated mouse)"));
 }
 
+TEST(Frame, AStartWithNothingChangedLeavesEverySettingsFileAsItWas) {
+    WindowRig rig;
+    // One run of the program: the window is built and shown, the status thread reports the
+    // battery and the mouse's state, the start-up timers run out, and the window goes.
+    const auto run = [&rig] {
+        MousecfgWidget& w = rig.create();
+        QSignalSpy reports(&w.session(), &WindowSession::batteryChanged);
+        w.show();
+        EXPECT_TRUE(rig.statusUntil([&] { return !reports.isEmpty(); }));
+        rig.scheduler.runPending();
+        QCoreApplication::processEvents();
+        rig.window.reset();
+    };
+    run();  // the first run may store what the mouse told it (battery level, product)
+    const auto before = test::snapshot(rig.data.root());
+    ASSERT_FALSE(before.empty());
+    run();
+    const auto after = test::snapshot(rig.data.root());
+    QStringList changed;  // rewritten, new or gone
+    for (const auto& [file, what] : after)
+        if (!before.count(file) || before.at(file) != what) changed << file;
+    for (const auto& entry : before)
+        if (!after.count(entry.first)) changed << entry.first;
+    EXPECT_EQ(changed.join(QLatin1Char(' ')).toStdString(), "");
+}
+
+TEST(Frame, TheSidePictureIsDecodedWhenFirstShown) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    auto* pictures = w.findChild<ProductPictures*>();
+    auto* side = rig.find<QLabel>("sidePicture");
+    ASSERT_TRUE(pictures && side);
+    EXPECT_TRUE(side->pixmap().isNull()) << "not shown yet";
+    pictures->show(ProductPictures::View::Side);
+    EXPECT_EQ(side->pixmap().height(), 300);
+}
+
 TEST(Frame, ScaleLevelsFollowTheScreenDpi) {
     struct Case {
         double dpi;
@@ -54,6 +94,7 @@ TEST(Frame, ScaleLevelsFollowTheScreenDpi) {
         SCOPED_TRACE(c.dpi);
         WindowRig rig(SimulatedMouse::Options{}, c.dpi);
         MousecfgWidget& w = rig.create();
+        w.switchPage(TabDpi);  // its pages come on first use
         const double f = c.factor;
         EXPECT_EQ(w.size(), c.size);
         EXPECT_EQ(rig.find("applyButton")->geometry(),
@@ -93,6 +134,7 @@ TEST(Frame, DraggingMovesTheWindowOnlyPastTheThreshold) {
 TEST(Frame, TabsSwitchPagesAndRecordingLocksTheControls) {
     WindowRig rig;
     MousecfgWidget& w = rig.create();
+    EXPECT_EQ(w.findChild<QSystemTrayIcon*>(), nullptr) << "the tray comes after the first frame";
     w.show();
     struct Case {
         const char* tab;

@@ -94,13 +94,20 @@ TEST(PerformanceTab, PageEditsReachTheMouseOnApply) {
 TEST(PerformanceTab, StageAndRateReportedByTheMouseShowOnThePages) {
     WindowRig rig;
     MousecfgWidget& w = rig.create();
-    const Pages pages(rig);
+    rig.scheduler.runPending();
     WindowSession& s = w.session();
     const int slot = s.currentSlot();
     const int stage = s.currentRecord().dpi == 3 ? 2 : 3;
+    // Reported before the tab was ever opened: its pages, built on the first opening, show it.
     rig.mouse.changeDpiStageOnMouse(static_cast<uint8_t>(stage));
-    ASSERT_TRUE(rig.statusUntil([&] { return pages.dpi->activeStage() == stage; }));
+    ASSERT_TRUE(rig.statusUntil([&] { return s.currentRecord().dpi == stage; }));
+    EXPECT_EQ(rig.window->findChild<TarnDPIWindow*>(), nullptr);
+    rig.click("tabDpi");
+    const Pages pages(rig);
+    ASSERT_TRUE(pages.dpi && pages.rate && pages.speed);
+    EXPECT_EQ(pages.dpi->activeStage(), stage);
     EXPECT_TRUE(pages.dpi->radio(stage)->isChecked());
+    // Reported while they are there.
     rig.mouse.changeRateOnMouse(4);
     ASSERT_TRUE(rig.statusUntil([&] { return pages.rate->profileData().pollrate == 4; }));
     EXPECT_EQ(pages.rate->rateButton()->text(), QStringLiteral("250 HZ"));
@@ -116,7 +123,9 @@ TEST(PerformanceTab, HostPointerSpeedIsReadAtStartAndTheChosenSlotsSpeedApplied)
     MousecfgWidget& w = rig.create();
     rig.scheduler.runPending();
     WindowSession& s = w.session();
+    rig.click("tabDpi");
     TarnPointSpeed* speed = Pages(rig).speed;
+    ASSERT_NE(speed, nullptr);
     EXPECT_EQ(s.currentRecord().mousespeed, 13);
     EXPECT_EQ(speed->speedSlider()->value(), 13);
 

@@ -19,8 +19,15 @@ namespace {
 constexpr auto kReceiver = SimulatedMouse::Path::Receiver;
 constexpr auto kCable = SimulatedMouse::Path::Cable;
 
+// The tray icon, made once the window's first frame is out (or on the first turn of the event
+// loop when it starts hidden).
 QSystemTrayIcon* trayIcon(MousecfgWidget& w) {
-    return w.findChild<QSystemTrayIcon*>();
+    auto* icon = w.findChild<QSystemTrayIcon*>();
+    for (int turn = 0; turn < 10 && !icon; ++turn) {
+        QCoreApplication::processEvents();
+        icon = w.findChild<QSystemTrayIcon*>();
+    }
+    return icon;
 }
 
 void click(MousecfgWidget& w, QSystemTrayIcon::ActivationReason reason) {
@@ -150,6 +157,7 @@ TEST(Tray, BatteryAlertsGoToTheTrayElseToTheDisplay) {
         WindowRig rig;
         rig.services.trayAvailable = [tray] { return tray; };
         MousecfgWidget& w = rig.create();
+        ASSERT_NE(trayIcon(w), nullptr);
         QSignalSpy messages(w.findChild<Tray*>(), &Tray::messageShown);
         w.session().onBatteryReport(0, 0x06, 0x03);  // 3192 mV: 10 %
         w.session().onBatteryReport(0, 0xBC, 0x02);  // 2887 mV: critical

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QSignalSpy>
 #include <condition_variable>
+#include <future>
 #include <thread>
 
 #include "device/device_log.h"
@@ -217,6 +218,27 @@ TEST(StatusThread, UnplugWhileRunningKeepsGoingUntilStopped) {
     // The second request cannot be written; its read fails: the gauge is told (0, 0, 0).
     ASSERT_EQ(log.battery.size(), 2u);
     EXPECT_EQ(log.battery.back(), (Battery{0, 0, 0}));
+}
+
+// The real pacer waits without waking up in between, so a stop must wake it: a pause of ten
+// minutes ends as soon as the flag is set and wake() called (a lost wake-up hangs here).
+TEST(StatusThread, AStopEndsAPauseOfTheRealPacer) {
+    SleepPacer pacer;
+    for (int round = 0; round < 5; ++round) {
+        std::atomic<bool> stop{false};
+        std::atomic<bool> entering{false};
+        auto paused = std::async(std::launch::async, [&] {
+            entering.store(true);
+            return pacer.pauseUnlessCancelled(10 * 60 * 1000, stop);
+        });
+        while (!entering.load()) std::this_thread::yield();
+        stop.store(true);
+        pacer.wake();
+        ASSERT_EQ(paused.wait_for(std::chrono::seconds(60)), std::future_status::ready);
+        EXPECT_FALSE(paused.get());
+    }
+    const std::atomic<bool> never{false};
+    EXPECT_TRUE(pacer.pauseUnlessCancelled(0, never));
 }
 
 TEST(StatusReporter, StopJoinsRelaysSignalsAndRestarts) {

@@ -59,12 +59,13 @@ TEST(WindowSession, StartLoadsBothSetsStartsTheStatusThreadOnceAndAsksForTheWind
     EXPECT_TRUE(
         rig.data.readFile(QStringLiteral("Configs/Profile/DefaultProfile.prof")).startsWith("[PROFILE]"));
 
-    // Start values (0, 1, 1) until the first report: level 10 on the receiver, in the settings.
+    // Start values (0, 1, 1) until the first report: level 10 on the receiver, shown only; the
+    // settings keep the last level the mouse reported.
     const BatteryState start = lastBattery(battery);
     EXPECT_FALSE(start.mouseOff);
     EXPECT_FALSE(start.cable);
     EXPECT_EQ(start.level, 10);
-    EXPECT_EQ(rig.config(QStringLiteral("Config/Battery")).toInt(), 10);
+    EXPECT_EQ(rig.config(QStringLiteral("Config/Battery")).toInt(), 55);
     EXPECT_EQ(session.connectionState(), WindowSession::ReceiverOnly);
     EXPECT_TRUE(rig.hotplug.started);
 
@@ -188,7 +189,7 @@ TEST(WindowSession, BatteryReportsGiveLevelsChargingAndTheCable) {
         int saved;  // Config/Battery afterwards
     };
     const Case cases[] = {
-        {0, 0, 0, true, false, 0, 10},            // off: nothing else changes
+        {0, 0, 0, true, false, 0, 0},             // off: nothing else changes
         {1, 0xE8, 0x03, false, true, 90, 90},     // 4125 mV
         {0, 0xE9, 0x03, false, false, 100, 100},  // 4129 mV: from the full threshold on
         {0, 1, 1, false, false, 10, 10},

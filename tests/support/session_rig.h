@@ -20,7 +20,7 @@ namespace mousecfg::test {
 
 // The status thread's clock: short pauses (transaction waits) pass at once; its long pauses wait
 // until the test lets one pass, so reports arrive when the test asks for them. A stop request
-// ends a waiting pause.
+// (the flag, then wake()) ends a waiting pause.
 class GatedPacer : public Pacer {
 public:
     static constexpr int kGateFrom = 100;
@@ -31,10 +31,13 @@ public:
         std::unique_lock<std::mutex> lock(mutex_);
         ++parked_;
         cv_.notify_all();
-        // The stop flag is set without a notification, so look at it now and then.
-        while (tokens_ == 0 && !cancel.load()) cv_.wait_for(lock, std::chrono::milliseconds(1));
+        cv_.wait(lock, [&] { return tokens_ > 0 || cancel.load(); });
         if (tokens_ > 0 && !cancel.load()) --tokens_;
         return !cancel.load();
+    }
+    void wake() override {
+        { std::lock_guard<std::mutex> lock(mutex_); }
+        cv_.notify_all();
     }
     int parked() const {
         std::lock_guard<std::mutex> lock(mutex_);

@@ -64,7 +64,7 @@ void WindowSession::start() {
     // The gauge's start values need the connection state (100 with a cable); the second pass
     // hides the charging icon the start values may have shown.
     applyConnectionState();
-    handleBattery(0, 1, 1, false);
+    showBattery(0, 1, 1, false);
     applyConnectionState();
     services_.scheduler->singleShot(kWarningDelayMs, this, [this] { warningDue(); });
 }
@@ -80,10 +80,10 @@ void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte
         pendingBattery_ = {charge, lowByte, hiByte};
         return;
     }
-    handleBattery(charge, lowByte, hiByte, true);
+    showBattery(charge, lowByte, hiByte, true);
 }
 
-void WindowSession::handleBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse) {
+void WindowSession::showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse) {
     BatteryState state;
     BatteryAlerts::Report report;
     if (charge == 0 && lowByte == 0 && hiByte == 0) {
@@ -99,7 +99,8 @@ void WindowSession::handleBattery(quint8 charge, quint8 lowByte, quint8 hiByte, 
     state.cable = connectionState_ < ReceiverOnly;
     report.millivolts = batteryMillivolts(lowByte, hiByte);
     state.level = batteryPercent(report.millivolts, batteryFull_);
-    if (state.level != lastBatteryLevel_) {
+    // The gauge's start value is shown, not stored: the settings keep what the mouse reported.
+    if (fromMouse && state.level != lastBatteryLevel_) {
         lastBatteryLevel_ = state.level;
         appsettings::saveBattery(paths(), state.level);
     }

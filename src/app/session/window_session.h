@@ -128,6 +128,8 @@ Q_SIGNALS:
     void applyMessage(const QString& text);
 
 private:
+    // `fromMouse` is false for the gauge's start values, which are neither stored nor alarming.
+    void showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse);
     // ConnectionHost
     void stopStatusThread() override;
     void startStatusThread() override;
@@ -141,8 +143,6 @@ private:
     void reportProfile(quint8 profile);
     void reportStage(quint8 stage);
     void reportRate(quint8 rate);
-    // `fromMouse` is false for the gauge's start values, which raise no alert.
-    void handleBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse);
 
     AppServices& services_;
     ConnectionMonitor monitor_;
@@ -155,6 +155,8 @@ private:
     bool deviceReady_ = false;
     bool warningShown_ = false;
     int batteryFull_ = 4200;
+    // The last level shown; a level is stored when it changes, the gauge's start value (no report
+    // from the mouse) is not.
     int lastBatteryLevel_ = -1;
     BatteryAlerts alerts_;
     std::atomic<bool> mouseOff_{false};

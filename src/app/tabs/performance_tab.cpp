@@ -10,19 +10,30 @@
 
 namespace mousecfg {
 
-PerformanceTab::PerformanceTab(const TabContext& context)
-    : Tab(context),
-      dpi_(new TarnDPIWindow(context.window)),
-      rate_(new TarnReportRate(context.window)),
-      speed_(new TarnPointSpeed(&context.session.currentRecord(), context.window)) {
+PerformanceTab::PerformanceTab(const TabContext& context) : Tab(context) {}
+
+void PerformanceTab::build() {
+    QWidget* window = ctx_.window;
+    dpi_ = new TarnDPIWindow(window);
+    rate_ = new TarnReportRate(window);
+    speed_ = new TarnPointSpeed(&ctx_.session.currentRecord(), window);
+    // Below the window's later parts (profile bar, bottom buttons, gauge), where building them
+    // with the window put them.
+    for (QWidget* w :
+         {static_cast<QWidget*>(speed_), static_cast<QWidget*>(rate_), static_cast<QWidget*>(dpi_)})
+        w->lower();
     WindowSession& session = ctx_.session;
     connect(&session, &WindowSession::stageReported, dpi_, &TarnDPIWindow::setActiveStage);
     connect(&session, &WindowSession::rateReported, rate_, &TarnReportRate::setRate);
     connect(rate_, &TarnReportRate::RefreshLift, this,
             [this](quint8 lift) { ctx_.session.working().LiftHigh = lift; });
+    layout();
+    retranslate();
+    refresh();
 }
 
 void PerformanceTab::layout() {
+    if (!dpi_) return;
     const UiContext& ui = UiContext::current();
     dpi_->setGeometry(ui.scaledRect(285, 90, 456, 460));
     speed_->setGeometry(ui.scaledRect(746, 245, 229, 306));
@@ -30,12 +41,17 @@ void PerformanceTab::layout() {
 }
 
 void PerformanceTab::setShown(bool shown) {
+    if (!dpi_) {
+        if (!shown) return;
+        build();
+    }
     dpi_->setVisible(shown);
     speed_->setVisible(shown);
     rate_->setVisible(shown);
 }
 
 void PerformanceTab::refresh() {
+    if (!dpi_) return;
     const Paths& paths = ctx_.paths;
     const int sensor = appsettings::loadSensorId(paths);
     dpi_->setProduct(appsettings::loadCurrentProductName(paths), loadExtendedDpiRange(paths) == 1,
@@ -47,6 +63,7 @@ void PerformanceTab::refresh() {
 }
 
 void PerformanceTab::takeBack() {
+    if (!dpi_) return;  // nothing edited yet
     MouseProfile& record = ctx_.session.currentRecord();
     record.dpi = dpi_->profileData().dpi;
     record.dpiStages = dpi_->profileData().dpiStages;
@@ -54,6 +71,7 @@ void PerformanceTab::takeBack() {
 }
 
 void PerformanceTab::retranslate() {
+    if (!dpi_) return;
     dpi_->retranslate();
     rate_->retranslate();
     speed_->retranslate();

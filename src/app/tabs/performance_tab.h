@@ -10,7 +10,8 @@ class TarnReportRate;
 
 // The DPI tab: the DPI, pointer-speed and report-rate pages. The DPI and report-rate pages edit
 // copies of the current record (taken back before a write); the pointer-speed page edits the
-// record itself; the lift-off choice goes straight into the working set.
+// record itself; the lift-off choice goes straight into the working set. The pages are built the
+// first time the tab is shown: until then there is nothing to show, refresh or take back.
 class PerformanceTab : public Tab {
     Q_OBJECT
 public:
@@ -28,9 +29,11 @@ public:
     void retranslate() override;
 
 private:
-    TarnDPIWindow* dpi_;
-    TarnReportRate* rate_;
-    TarnPointSpeed* speed_;
+    void build();
+
+    TarnDPIWindow* dpi_ = nullptr;
+    TarnReportRate* rate_ = nullptr;
+    TarnPointSpeed* speed_ = nullptr;
 };
 
 }  // namespace mousecfg

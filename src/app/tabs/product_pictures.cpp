@@ -34,15 +34,22 @@ void ProductPictures::layout() {
 void ProductPictures::reload() {
     product_ = appsettings::loadCurrentProductName(paths_);
     setFront(QStringLiteral("mouse/%1/Mouse.png").arg(product_));
+    sideLoaded_ = false;
+    if (side_->isVisible()) loadSide();
+    name_->setText(product_);
+}
+
+void ProductPictures::loadSide() {
+    sideLoaded_ = true;
     const UiContext& ui = UiContext::current();
     const QPixmap side(paths_.skinFile(QStringLiteral("mouse/%1_Side.png").arg(product_)));
     if (!side.isNull())
         side_->setPixmap(
             side.scaled(ui.scaled(300), ui.scaled(300), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    name_->setText(product_);
 }
 
 void ProductPictures::show(View view) {
+    if (view == View::Side && !sideLoaded_) loadSide();
     front_->setVisible(view == View::Front);
     side_->setVisible(view == View::Side);
     name_->setVisible(view != View::None);

@@ -31,12 +31,15 @@ public:
 
 private:
     void setFront(const QString& file);
+    // The side picture is decoded the first time it is shown after a reload.
+    void loadSide();
 
     Paths paths_;
     QString product_;
     QLabel* front_;
     QLabel* side_;
     QLabel* name_;
+    bool sideLoaded_ = false;
 };
 
 }  // namespace mousecfg

@@ -6,8 +6,14 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "app/session/app_log.h"
 #include "app/session/firmware_handover.h"
@@ -17,6 +23,7 @@
 #include "app/window/language_menu.h"
 #include "app/window/mouse_selector.h"
 #include "app/window/profile_bar.h"
+#include "app/window/skin_preload.h"
 #include "app/window/tray.h"
 #include "app/window/window_metrics.h"
 #include "platform/focus_key_capture.h"
@@ -53,7 +60,7 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     const Paths& paths = services_.paths;
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
-    background_.load(paths.skinFile(QStringLiteral("cfgMainback.png")));
+    loadBackground();
 
     // The scale level from the screen's logical DPI, published to every widget with the
     // language's font; the translation is in place before any caption is set.
@@ -84,7 +91,35 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     // No focus frames: the skinned buttons take no keyboard focus. (A window-wide style sheet
     // would also restyle the message boxes this window parents and lose their white text.)
     for (TarnPushButton* b : findChildren<TarnPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
+    // Decoded once: the tray shows the same icon.
     setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
+
+    // What the first frame does not show comes once it is out: on the first paint, or on the
+    // first turn of the event loop when the window starts hidden.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) finishStartUp();
+    });
+}
+
+void MousecfgWidget::finishStartUp() {
+    if (startUpFinished_) return;
+    startUpFinished_ = true;
+    tray_ = new Tray(services_.paths, this);
+    connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
+    connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
+    connect(tray_, &Tray::quitRequested, this, [this] { quitProgram(0); });
+    tray_->retranslate();
+    // The skin's panels and gradients take a fraction of the memory as runs.
+    backgroundRuns_ = RunImage(scaledBackgrounds_[static_cast<size_t>(scaleLevel_)].toImage());
+    if (!backgroundRuns_.isNull()) {
+        background_ = QPixmap();
+        scaledBackgrounds_ = {};
+    }
+#if defined(__GLIBC__)
+    // Start-up freed far more than it keeps (file images, decoded skins, parse buffers): give the
+    // free pages back to the system once.
+    malloc_trim(0);
+#endif
 }
 
 MousecfgWidget::~MousecfgWidget() = default;
@@ -147,10 +182,6 @@ void MousecfgWidget::createControls() {
     versionLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* l : {logo_, versionLabel_})
         l->setStyleSheet(QStringLiteral("color:white;background:transparent"));
-    tray_ = new Tray(paths, this);
-    connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
-    connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
-    connect(tray_, &Tray::quitRequested, this, [this] { quitProgram(0); });
 }
 
 void MousecfgWidget::connectSession() {
@@ -210,7 +241,7 @@ void MousecfgWidget::retranslate() {
     apply_->setText(tr("Apply"));
     firmware_->setText(tr("Firmware Update"));
     profileBar_->retranslate();
-    tray_->retranslate();
+    if (tray_) tray_->retranslate();
     gauge_->retranslate();
     languageMenu_->applyFont();
     mouseMenu_->applyFont();
@@ -342,7 +373,8 @@ void MousecfgWidget::quitProgram(int exitCode) {
 
 void MousecfgWidget::onBatteryAlert(int level, bool critical) {
     const QString product = appsettings::loadCurrentProductName(services_.paths);
-    if (canHide()) {
+    // The tray comes after the first frame; an alert before it goes to the display.
+    if (canHide() && tray_) {
         tray_->showMessage(critical ? tr("Battery critically low") : tr("Battery low"),
                            critical
                                ? tr("%1 will switch off soon. Please charge it now.").arg(product)
@@ -393,11 +425,23 @@ double MousecfgWidget::screenLogicalDpi() const {
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
+void MousecfgWidget::loadBackground() {
+    // Decoded already on its own thread when the program began it (the tests' windows decode it
+    // here).
+    background_ =
+        QPixmap::fromImage(skinpreload::take(services_.paths.skinFile(QStringLiteral("cfgMainback.png"))));
+}
+
 void MousecfgWidget::setScaleLevel(int level) {
     scaleLevel_ = level;
     UiContext ui = UiContext::current();
     ui.scale = metrics::scaleFactorForLevel(level);
     UiContext::install(ui);
+    if (!backgroundRuns_.isNull()) {
+        // Another scale after start-up: from the skin file again, as pixmaps.
+        backgroundRuns_ = RunImage();
+        loadBackground();
+    }
     QPixmap& back = scaledBackgrounds_[static_cast<size_t>(level)];
     if (back.isNull() && !background_.isNull())
         back = background_.scaled(ui.scaled(metrics::kDesignWidth), ui.scaled(metrics::kDesignHeight),
@@ -419,11 +463,14 @@ void MousecfgWidget::resizeEvent(QResizeEvent* event) {
     qCDebug(lcApp, "width = %d, height = %d m_iDpiVal = %d\n", width(), height(), scaleLevel_);
 }
 
-void MousecfgWidget::paintEvent(QPaintEvent*) {
+void MousecfgWidget::paintEvent(QPaintEvent* event) {
+    if (!startUpFinished_) QTimer::singleShot(0, this, &MousecfgWidget::finishStartUp);
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QPixmap& back = scaledBackgrounds_[static_cast<size_t>(scaleLevel_)];
-    if (!back.isNull())
+    if (!backgroundRuns_.isNull())
+        backgroundRuns_.paint(p, event->rect());
+    else if (!back.isNull())
         p.drawPixmap(rect(), back);
     else
         p.fillRect(rect(), QColor(20, 20, 20));

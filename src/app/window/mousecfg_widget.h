@@ -8,6 +8,7 @@
 
 #include "app/session/window_session.h"
 #include "app/window/dialog_apply_runner.h"
+#include "app/window/run_image.h"
 #include "widgets/device_ready.h"
 #include "widgets/language_switcher.h"
 
@@ -75,10 +76,13 @@ protected:
 
 private:
     void createControls();
+    // The tray and the memory start-up no longer needs, once the first frame is out.
+    void finishStartUp();
     void connectSession();
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
     void retranslate();
+    void loadBackground();
     void setScaleLevel(int level);
     void onClicked();
     void onSetReloaded();
@@ -103,12 +107,15 @@ private:
     LanguageSwitcher languages_;
 
     bool built_ = false;
+    bool startUpFinished_ = false;
     bool dragging_ = false;
     QPoint pressPos_;
     QPoint originAtPress_;
     int scaleLevel_ = 0;
     QPixmap background_;
     std::array<QPixmap, 17> scaledBackgrounds_;
+    // After the first frame, the background of the current scale as runs in place of both pixmaps.
+    RunImage backgroundRuns_;
     int currentTab_ = 0;
 
     std::vector<Tab*> tabs_;

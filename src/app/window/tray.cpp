@@ -20,7 +20,8 @@ Tray::Tray(const Paths& paths, QWidget* window)
     menu_->addAction(show_);
     menu_->addAction(quit_);
     icon_->setContextMenu(menu_);
-    icon_->setIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
+    // The window's icon, decoded once for both.
+    icon_->setIcon(window->windowIcon());
     icon_->setToolTip(appsettings::loadCurrentProductName(paths));
     connect(icon_, &QSystemTrayIcon::activated, this, &Tray::iconActivated);
     icon_->setVisible(true);
