@@ -270,6 +270,42 @@
         <source>Dongle Disconnect!</source>
         <translation>Empfänger getrennt!</translation>
     </message>
+    <message>
+        <source>Battery critically low</source>
+        <translation>Akku fast leer</translation>
+    </message>
+    <message>
+        <source>Battery low</source>
+        <translation>Akku schwach</translation>
+    </message>
+    <message>
+        <source>%1 will switch off soon. Please charge it now.</source>
+        <translation>%1 schaltet sich bald ab. Bitte jetzt aufladen.</translation>
+    </message>
+    <message>
+        <source>%1 is down to %2 %. Please charge it soon.</source>
+        <translation>%1 hat nur noch %2 %. Bitte bald aufladen.</translation>
+    </message>
+    <message>
+        <source>Battery %1 %</source>
+        <translation>Akku %1 %</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>Zum Aktualisieren der Firmware die Maus bitte per Kabel mit dem Computer verbinden.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Möchten Sie die Firmware aktualisieren?</translation>
+    </message>
+    <message>
+        <source>No firmware updater is installed with this program. Please update the firmware with the updater from the mouse&apos;s maker.</source>
+        <translation>Mit diesem Programm ist kein Firmware-Updater installiert. Bitte aktualisieren Sie die Firmware mit dem Updater des Mausherstellers.</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>Der Firmware-Updater konnte nicht gestartet werden.</translation>
+    </message>
 </context>
 <context>
     <name>mousecfg::PerformanceTab</name>

@@ -270,6 +270,42 @@
         <source>Dongle Disconnect!</source>
         <translation>Dongle Disconnect!</translation>
     </message>
+    <message>
+        <source>Battery critically low</source>
+        <translation>Battery critically low</translation>
+    </message>
+    <message>
+        <source>Battery low</source>
+        <translation>Battery low</translation>
+    </message>
+    <message>
+        <source>%1 will switch off soon. Please charge it now.</source>
+        <translation>%1 will switch off soon. Please charge it now.</translation>
+    </message>
+    <message>
+        <source>%1 is down to %2 %. Please charge it soon.</source>
+        <translation>%1 is down to %2 %. Please charge it soon.</translation>
+    </message>
+    <message>
+        <source>Battery %1 %</source>
+        <translation>Battery %1 %</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>To update the firmware, please connect to the computer with a cable.</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>Do you want to upgrade the firmware?</translation>
+    </message>
+    <message>
+        <source>No firmware updater is installed with this program. Please update the firmware with the updater from the mouse&apos;s maker.</source>
+        <translation>No firmware updater is installed with this program. Please update the firmware with the updater from the mouse&apos;s maker.</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>The firmware updater could not be started.</translation>
+    </message>
 </context>
 <context>
     <name>mousecfg::PerformanceTab</name>

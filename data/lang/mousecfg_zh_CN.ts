@@ -270,6 +270,42 @@
         <source>Dongle Disconnect!</source>
         <translation>接收器已断开！</translation>
     </message>
+    <message>
+        <source>Battery critically low</source>
+        <translation>电池电量严重不足</translation>
+    </message>
+    <message>
+        <source>Battery low</source>
+        <translation>电池电量低</translation>
+    </message>
+    <message>
+        <source>%1 will switch off soon. Please charge it now.</source>
+        <translation>%1 即将关机，请立即充电。</translation>
+    </message>
+    <message>
+        <source>%1 is down to %2 %. Please charge it soon.</source>
+        <translation>%1 的电量只剩 %2 %，请尽快充电。</translation>
+    </message>
+    <message>
+        <source>Battery %1 %</source>
+        <translation>电量 %1 %</translation>
+    </message>
+    <message>
+        <source>To update the firmware, please connect to the computer with a cable.</source>
+        <translation>要更新固件，请用数据线将鼠标连接到电脑。</translation>
+    </message>
+    <message>
+        <source>Do you want to upgrade the firmware?</source>
+        <translation>是否要升级固件？</translation>
+    </message>
+    <message>
+        <source>No firmware updater is installed with this program. Please update the firmware with the updater from the mouse&apos;s maker.</source>
+        <translation>本程序未附带固件升级工具，请使用鼠标厂商提供的升级工具更新固件。</translation>
+    </message>
+    <message>
+        <source>The firmware updater could not be started.</source>
+        <translation>无法启动固件升级工具。</translation>
+    </message>
 </context>
 <context>
     <name>mousecfg::PerformanceTab</name>

@@ -8,6 +8,7 @@
 #include "device/profile_writer.h"
 #include "device/status_reporter.h"
 #include "platform/key_capture.h"
+#include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "sim/backend_factory.h"
 
@@ -40,6 +41,7 @@ struct AppRuntime::Impl {
     std::unique_ptr<PointerSpeedService> pointerSpeed;
     std::unique_ptr<KeyCaptureService> keyCapture;
     TimerScheduler scheduler;
+    std::unique_ptr<OsdDelivery> osd;
 };
 
 AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& faults)
@@ -74,6 +76,14 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
     services_.pointerSpeed = d_->pointerSpeed.get();
     services_.keyCapture = d_->keyCapture.get();
     services_.scheduler = &d_->scheduler;
+
+    // mousecfg-osd beside the program; its waits run on the window's timers.
+    Scheduler* scheduler = &d_->scheduler;
+    DeferCall defer = [scheduler](int ms, QObject* context, std::function<void()> fn) {
+        scheduler->singleShot(ms, context, std::move(fn));
+    };
+    d_->osd = std::make_unique<OsdDelivery>(makeOsdEndpoint(), detachedLauncher(osdProgramPath()), defer);
+    services_.osd = d_->osd.get();
 }
 
 AppRuntime::~AppRuntime() {

@@ -2,9 +2,11 @@
 #include <QFile>
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QPointer>
 
 #include "app/app_command_line.h"
 #include "app/app_runtime.h"
+#include "app/session/app_log.h"
 #include "app/startup_probe.h"
 #include "app/window/mousecfg_widget.h"
 #include "app/window/skin_preload.h"
@@ -37,7 +39,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("mousecfg"));
     // Ties the windows to the installed mousecfg.desktop (its icon and name on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("mousecfg"));
-    // The window lives on in the tray when it is closed; only the tray's quit ends the program.
+    // The window lives on in the tray when it is closed; the tray's quit ends the program (or
+    // closing the window where there is no tray).
     QApplication::setQuitOnLastWindowClosed(false);
 
     const AppCommandLine options = AppCommandLine::parse(QCoreApplication::arguments());
@@ -48,9 +51,19 @@ int main(int argc, char* argv[]) {
 
     SingleInstance instance(productName);
     if (!instance.tryAcquire()) {
+        // The running one shows its window: it may be hidden in a tray the user cannot find.
+        SingleInstance::requestActivation(productName);
         QCoreApplication::exit(1);
         return 1;
     }
+    // Right after the lock, so a later start that finds the lock finds the listener too; the
+    // requests are handled once the event loop runs, when the window exists.
+    QPointer<MousecfgWidget> activationTarget;
+    instance.listenForActivation([&activationTarget] {
+        if (!activationTarget) return;
+        activationTarget->showFromActivation();
+        qCDebug(lcApp) << "a later start asked for the window; visible:" << activationTarget->isVisible();
+    });
     // The window's background decodes on its own thread while the settings load (the window takes
     // it, so the thread has ended before the program does).
     skinpreload::begin(paths.skinFile(QStringLiteral("cfgMainback.png")));
@@ -61,10 +74,8 @@ int main(int argc, char* argv[]) {
         AppRuntime runtime(paths, simulate, options.faults);
         MousecfgWidget window(runtime.services());
         installStartupProbe(&window);
-        if (window.session().connectedMice() != 0) {
-            window.setWindowOpacity(1.0);
-            window.show();
-        }
+        activationTarget = &window;
+        window.showAtStart();
         // Relative to the working folder; where it is not found the window keeps the icon it set
         // itself from the program folder.
         const QString localIcon = QStringLiteral("./skin/icon.ico");

@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QLockFile>
 #include <QLoggingCategory>
 #include <QStandardPaths>
@@ -20,13 +22,37 @@ QString SingleInstance::mutexName(const QString& productName) {
     return productName + QStringLiteral(" Wireless Gaming Mouse Mutex1");
 }
 
-QString SingleInstance::lockFilePath(const QString& productName) {
+namespace {
+
+// The product name may hold anything; a hash keeps file names safe and the mapping 1:1.
+QString hashedName(const QString& productName) {
+    const QByteArray hash =
+        QCryptographicHash::hash(SingleInstance::mutexName(productName).toUtf8(), QCryptographicHash::Sha1)
+            .toHex();
+    return QStringLiteral("mousecfg-") + QString::fromLatin1(hash.left(16));
+}
+
+QString runtimeDir() {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) dir = QDir::tempPath();
-    // The product name may hold anything; a hash keeps the file name safe and the mapping 1:1.
-    const QByteArray hash =
-        QCryptographicHash::hash(mutexName(productName).toUtf8(), QCryptographicHash::Sha1).toHex();
-    return dir + QStringLiteral("/mousecfg-") + QString::fromLatin1(hash.left(16)) + QStringLiteral(".lock");
+    return dir;
+}
+
+// What a later start sends; anything else on the socket is ignored.
+const QByteArray kShowRequest = QByteArrayLiteral("show\n");
+
+}  // namespace
+
+QString SingleInstance::lockFilePath(const QString& productName) {
+    return runtimeDir() + QLatin1Char('/') + hashedName(productName) + QStringLiteral(".lock");
+}
+
+QString SingleInstance::activationServerName(const QString& productName) {
+#ifdef Q_OS_WIN
+    return hashedName(productName);
+#else
+    return runtimeDir() + QLatin1Char('/') + hashedName(productName) + QStringLiteral(".socket");
+#endif
 }
 
 #ifdef Q_OS_WIN
@@ -84,7 +110,8 @@ struct SingleInstance::Lock {
 
 #endif
 
-SingleInstance::SingleInstance(const QString& productName) : lock_(std::make_unique<Lock>(productName)) {}
+SingleInstance::SingleInstance(const QString& productName)
+    : productName_(productName), lock_(std::make_unique<Lock>(productName)) {}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -92,6 +119,55 @@ bool SingleInstance::tryAcquire() {
     if (owner_) return true;
     owner_ = lock_->tryLock();
     return owner_;
+}
+
+bool SingleInstance::listenForActivation(std::function<void()> onRequest) {
+    if (!owner_) return false;
+    const QString name = activationServerName(productName_);
+    QLocalServer::removeServer(name);
+    server_ = std::make_unique<QLocalServer>();
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    if (!server_->listen(name)) {
+        qCWarning(lcInstance) << "cannot listen for later starts on" << name << server_->errorString();
+        server_.reset();
+        return false;
+    }
+    QLocalServer* server = server_.get();
+    QObject::connect(server, &QLocalServer::newConnection, server, [server, onRequest] {
+        while (QLocalSocket* socket = server->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, onRequest] {
+                if (!socket->canReadLine()) {
+                    // Never more than a request's worth is kept from one caller.
+                    if (socket->bytesAvailable() > kShowRequest.size()) socket->abort();
+                    return;
+                }
+                const QByteArray line = socket->readLine(kShowRequest.size() + 1);
+                socket->disconnectFromServer();
+                if (line != kShowRequest) return;
+                qCDebug(lcInstance) << "a later start asked for the window";
+                onRequest();
+            });
+        }
+    });
+    return true;
+}
+
+bool SingleInstance::requestActivation(const QString& productName) {
+    const QString name = activationServerName(productName);
+    constexpr int kWaitMs = 1000;
+    QLocalSocket socket;
+    socket.connectToServer(name);
+    socket.waitForConnected(kWaitMs);
+    if (socket.state() != QLocalSocket::ConnectedState) {
+        qCDebug(lcInstance) << "no running instance answers on" << name;
+        return false;
+    }
+    socket.write(kShowRequest);
+    const bool written = socket.waitForBytesWritten(kWaitMs);
+    socket.disconnectFromServer();
+    if (socket.state() != QLocalSocket::UnconnectedState) socket.waitForDisconnected(kWaitMs);
+    return written;
 }
 
 }  // namespace mousecfg

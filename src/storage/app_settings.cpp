@@ -1,5 +1,7 @@
 #include "storage/app_settings.h"
 
+#include <algorithm>
+
 #include "storage/ini_file.h"
 #include "storage/paths.h"
 #include "storage/save_batch.h"
@@ -71,6 +73,16 @@ int loadBatteryFull(const Paths& p) {
 }
 bool loadShowProfileBar(const Paths& p) {
     return read(p, QStringLiteral("Config/ShowProfileBar"), 1).toInt() != 0;
+}
+int loadBatteryAlert(const Paths& p) {
+    bool ok = false;
+    const int percent = read(p, QStringLiteral("Config/BatteryAlert")).toInt(&ok);
+    return ok ? std::clamp(percent, 0, 100) : 15;
+}
+bool loadOsdEnabled(const Paths& p) {
+    bool ok = false;
+    const int on = read(p, QStringLiteral("Config/OSD")).toInt(&ok);
+    return !ok || on != 0;
 }
 int loadSensorId(const Paths& p) {
     return read(p, QStringLiteral("MouseSenSor/1")).toInt();

@@ -32,6 +32,11 @@ int loadBatteryFull(const Paths& p);  // default 4200 mV
 // "Config/ShowProfileBar": the profile bar laid out in the window (default), or 0: only "Reset
 // All", "LOAD" and "SAVE", the rest of the bar without size as in the original layout.
 bool loadShowProfileBar(const Paths& p);
+// "Config/BatteryAlert": tell the user when the battery level falls below this percentage
+// (0 .. 100, 0 = never); 15 when missing or not a number.
+int loadBatteryAlert(const Paths& p);
+// "Config/OSD": 0 keeps the on-screen display off; on when missing or not a number.
+bool loadOsdEnabled(const Paths& p);
 int loadSensorId(const Paths& p);           // "MouseSenSor/1"
 int loadLedVariant(const Paths& p);         // "MouseLEDMode/" + current product
 QString loadMouseListName(const Paths& p);  // "Mouse_List/0"

@@ -1,5 +1,5 @@
 // The window frame: start-up, scale, dragging, tabs, the lock while the macro editor records,
-// close and the tray, the language menu.
+// the language menu. (Closing and the tray: tray_test.cpp.)
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -135,7 +135,7 @@ TEST(Frame, DraggingMovesTheWindowOnlyPastTheThreshold) {
     EXPECT_EQ(w.frameGeometry().topLeft(), start + QPoint(-40, 25)) << "released: no more dragging";
 }
 
-TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
+TEST(Frame, TabsSwitchPagesAndRecordingLocksTheControls) {
     WindowRig rig;
     MousecfgWidget& w = rig.create();
     EXPECT_EQ(w.findChild<QSystemTrayIcon*>(), nullptr) << "the tray comes after the first frame";
@@ -180,25 +180,6 @@ TEST(Frame, TabsSwitchPagesRecordingLocksTheControlsAndCloseGoesToTheTray) {
     Q_EMIT macro->windowControlsEnabled(true);
     rig.click("tabMacro");
     EXPECT_EQ(w.currentTab(), TabMacro);
-
-    // Close hides; the program goes on in the tray (there once the window was painted), whose
-    // clicks toggle the window.
-    auto* tray = w.findChild<QSystemTrayIcon*>();
-    for (int turn = 0; turn < 10 && !tray; ++turn) {
-        QCoreApplication::processEvents();
-        tray = w.findChild<QSystemTrayIcon*>();
-    }
-    ASSERT_NE(tray, nullptr);
-    rig.click("closeButton");
-    EXPECT_FALSE(w.isVisible());
-    Q_EMIT tray->activated(QSystemTrayIcon::Trigger);
-    EXPECT_TRUE(w.isVisible());
-    Q_EMIT tray->activated(QSystemTrayIcon::Context);
-    EXPECT_TRUE(w.isVisible()) << "only clicks toggle";
-    Q_EMIT tray->activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_FALSE(w.isVisible());
-    w.findChild<QAction*>(QStringLiteral("trayShowAction"))->trigger();
-    EXPECT_TRUE(w.isVisible());
 }
 
 TEST(Frame, TheLanguageMenuSwitchesEveryCaptionAndAMissingFileChangesNothing) {

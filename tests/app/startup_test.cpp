@@ -10,6 +10,7 @@
 #include <QThread>
 
 #include "platform/single_instance.h"
+#include "spin.h"
 #include "temp_data.h"
 
 namespace {
@@ -29,10 +30,20 @@ public:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("mousecfg.app.debug=true"));
         p->setProcessEnvironment(env);
         p->start(QStringLiteral(MOUSECFG_BIN_DIR "/mousecfg"),
                  {QStringLiteral("--data-dir"), data_.root(), QStringLiteral("--simulate")});
         return p;
+    }
+
+    // Reads the program's debug lines until one holds `text`.
+    static bool waitForLine(QProcess& p, const QByteArray& text) {
+        QByteArray seen;
+        return mousecfg::test::spinUntil([&] {
+            seen += p.readAllStandardError();
+            return seen.contains(text);
+        });
     }
 
     // The lock file holds the owner's pid on its first line.
@@ -70,8 +81,9 @@ private:
 
 }  // namespace
 
-TEST(Startup, SecondInstanceExitsWithOneAndAKilledInstanceLeavesNoStaleLock) {
+TEST(Startup, ASecondStartShowsTheFirstsWindowAndExitsWithOneAndAKilledOneBlocksNothing) {
     ProgramRunner runner(QStringLiteral("STARTUP-TEST-%1").arg(QCoreApplication::applicationPid()));
+    const QByteArray asked = "a later start asked for the window; visible: true";
 
     auto first = runner.start();
     ASSERT_TRUE(first->waitForStarted());
@@ -82,7 +94,9 @@ TEST(Startup, SecondInstanceExitsWithOneAndAKilledInstanceLeavesNoStaleLock) {
     EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second->exitCode(), 1);
     EXPECT_EQ(second->readAllStandardError(), QByteArray()) << "the second instance says nothing";
+    EXPECT_TRUE(ProgramRunner::waitForLine(*first, asked));
 
+    // Killed, the first leaves its lock and its socket file behind.
     ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
     ASSERT_TRUE(first->waitForFinished(20000));
     EXPECT_EQ(first->exitStatus(), QProcess::CrashExit);
@@ -91,6 +105,11 @@ TEST(Startup, SecondInstanceExitsWithOneAndAKilledInstanceLeavesNoStaleLock) {
     ASSERT_TRUE(third->waitForStarted());
     EXPECT_TRUE(runner.waitUntilOwner(third->processId()));
     EXPECT_EQ(third->state(), QProcess::Running);
+    // It listens where the killed one did.
+    auto fourth = runner.start();
+    ASSERT_TRUE(fourth->waitForFinished(20000));
+    EXPECT_EQ(fourth->exitCode(), 1);
+    EXPECT_TRUE(ProgramRunner::waitForLine(*third, asked));
     third->kill();
     third->waitForFinished(20000);
 }

@@ -28,12 +28,19 @@ public:
 };
 
 // The main window over the session rig's services, with the polling box's clock in the test's
-// hands.
+// hands. A notification area is there (the offscreen platform has none: tests of that case reset
+// `services.trayAvailable`); ending the program and starting the updater are recorded.
 struct WindowRig : SessionRig {
     explicit WindowRig(SimulatedMouse::Options options = {}, double dpi = 96.0) : SessionRig(options, dpi) {
         services.makePollTicker = [this] {
             ticker = new ManualTicker;
             return ticker.data();
+        };
+        services.trayAvailable = [] { return true; };
+        services.quit = [this](int code) { quitCodes.push_back(code); };
+        services.startDetached = [this](const QString& program) {
+            started << program;
+            return startSucceeds;
         };
     }
     ~WindowRig() { window.reset(); }
@@ -51,6 +58,9 @@ struct WindowRig : SessionRig {
 
     QPointer<ManualTicker> ticker;
     std::unique_ptr<MousecfgWidget> window;
+    std::vector<int> quitCodes;
+    QStringList started;
+    bool startSucceeds = true;
 };
 
 // Chooses entry `index` of a drop-down with the keyboard, after a real click on its button.

@@ -2,31 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include "spin.h"
+#include "temp_data.h"
 
 using mousecfg::SingleInstance;
 
-namespace {
-
-// Points the runtime folder at a private temporary folder for the test's lifetime.
-class RuntimeDir {
-public:
-    RuntimeDir() : old_(qgetenv("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(dir_.path(),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", dir_.path().toLocal8Bit());
-    }
-    ~RuntimeDir() { qputenv("XDG_RUNTIME_DIR", old_); }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-    QByteArray old_;
-};
-
-}  // namespace
+using mousecfg::test::RuntimeDir;
+using mousecfg::test::spinUntil;
 
 TEST(SingleInstance, MutexNameKeepsTheLeadingBlankEvenWithoutAProduct) {
     EXPECT_EQ(SingleInstance::mutexName(QStringLiteral("FARROW")),
@@ -56,6 +45,46 @@ TEST(SingleInstance, OneOwnerPerProductAndTheLockIsFreedWithItsOwner) {
     SingleInstance a(QStringLiteral("FARROW")), b(QStringLiteral("OTHER"));
     EXPECT_TRUE(a.tryAcquire());
     EXPECT_TRUE(b.tryAcquire());
+}
+
+TEST(SingleInstance, ALaterStartAsksTheOwnerAndAStaleSocketBlocksNothing) {
+    RuntimeDir runtime;
+    const QString product = QStringLiteral("FARROW");
+    const QString name = SingleInstance::activationServerName(product);
+    EXPECT_TRUE(name.startsWith(runtime.path() + "/"));
+    EXPECT_TRUE(name.endsWith(QStringLiteral(".socket")));
+
+    // Nobody listens: the request says so instead of hanging.
+    EXPECT_FALSE(SingleInstance::requestActivation(product));
+
+    // A socket file left behind by a killed owner (a server that is gone without cleaning up).
+    {
+        QFile stale(name);
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    }
+    SingleInstance owner(product);
+    ASSERT_TRUE(owner.tryAcquire());
+    int requests = 0;
+    ASSERT_TRUE(owner.listenForActivation([&] { ++requests; }));
+
+    SingleInstance later(product);
+    EXPECT_FALSE(later.tryAcquire());
+    EXPECT_FALSE(later.listenForActivation([] {})) << "only the owner listens";
+    EXPECT_TRUE(SingleInstance::requestActivation(product));
+    EXPECT_TRUE(spinUntil([&] { return requests == 1; }));
+    EXPECT_TRUE(SingleInstance::requestActivation(product));
+    EXPECT_TRUE(spinUntil([&] { return requests == 2; }));
+
+    // Other talk on the socket is not a request, and a flood is cut off.
+    for (const QByteArray& junk : {QByteArray("hide\n"), QByteArray(4096, 'x')}) {
+        QLocalSocket s;
+        s.connectToServer(name);
+        ASSERT_TRUE(s.waitForConnected(5000));
+        s.write(junk);
+        ASSERT_TRUE(s.waitForBytesWritten(5000));
+        EXPECT_TRUE(spinUntil([&] { return s.state() == QLocalSocket::UnconnectedState; }));
+    }
+    EXPECT_EQ(requests, 2);
 }
 
 // A lock file that names no process (empty, garbled, cut short) does not keep every later start

@@ -14,6 +14,7 @@
 #include "device/command_frame.h"
 #include "device/dpi_scale.h"
 #include "device/sensor_encoding.h"
+#include "osd/osd_record.h"
 #include "session_rig.h"
 #include "sim/memory_decoder.h"
 #include "storage/app_settings.h"
@@ -137,13 +138,40 @@ TEST(WindowSession, StatusReportsMoveSlotStageAndRateAndDamagedOnesChangeNothing
     EXPECT_TRUE(rig.mouse.framesWithCommand(command::kSelectProfile).empty()) << "the mouse is not told back";
 }
 
-TEST(WindowSession, ReportsFromTheMouseArriveThroughTheStatusThread) {
+TEST(WindowSession, ReportsFromTheMouseArriveThroughTheStatusThreadAndOnTheDisplay) {
     SessionRig rig;
+    rig.setConfig(QStringLiteral("Config/GColorID"), 6);  // orange
     WindowSession& s = rig.startSession();
     rig.mouse.changeProfileOnMouse(2);
     EXPECT_TRUE(rig.statusUntil([&] { return s.currentSlot() == 2; }));
-    rig.mouse.changeRateOnMouse(2);
-    EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().pollrate == 2; }));
+    // The new profile's stage and rate on the mouse may differ from the file's: they follow it.
+    ASSERT_FALSE(rig.osd.endpoint->messages.empty());
+    EXPECT_EQ(rig.osd.endpoint->texts().first(), QStringLiteral("Profile 3"));
+    rig.osd.endpoint->messages.clear();
+    const uint8_t stage = s.currentRecord().dpi == 1 ? 2 : 1;
+    rig.mouse.changeDpiStageOnMouse(stage);
+    EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().dpi == stage; }));
+    const uint8_t rate = s.currentRecord().pollrate == 2 ? 8 : 2;
+    rig.mouse.changeRateOnMouse(rate);
+    EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().pollrate == rate; }));
+
+    // The on-screen display got each change, in the theme colour.
+    const DpiStage& st = s.currentRecord().dpiStages[stage];
+    const int dpi = dpiscale::dpiOfLevel(st.xy, appsettings::loadSensorId(rig.paths));
+    EXPECT_EQ(rig.osd.endpoint->texts(),
+              (QStringList{QStringLiteral("DPI %1:%2").arg(stage + 1).arg(dpi),
+                           rate == 2 ? QStringLiteral("500 HZ") : QStringLiteral("125 HZ")}));
+    for (const osd::OsdMessage& m : rig.osd.endpoint->messages) {
+        EXPECT_EQ(QColor(m.red, m.green, m.blue), QColor(255, 125, 0));
+        EXPECT_EQ(m.durationMs, 1500);
+        EXPECT_EQ(m.textSize, 60);
+        EXPECT_EQ(m.fontFamily, QStringLiteral("Arial"));
+    }
+    // Switched off in Config.ini: the pages still follow, the display stays dark.
+    rig.setConfig(QStringLiteral("Config/OSD"), 0);
+    rig.mouse.changeRateOnMouse(1);
+    EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().pollrate == 1; }));
+    EXPECT_EQ(rig.osd.endpoint->messages.size(), 2u);
 
     // The mouse switched off answers the next status request with zeros, and the thread says so.
     QSignalSpy battery(&s, &WindowSession::batteryChanged);
@@ -198,6 +226,51 @@ TEST(WindowSession, BatteryReportsGiveLevelsChargingAndTheCable) {
     EXPECT_EQ(appsettings::loadDiff(rig.paths), 0);
     s.onWriteStatus(0);
     EXPECT_EQ(appsettings::loadDiff(rig.paths), 1);
+}
+
+TEST(WindowSession, BatteryAlertsComeFromReportsOnlyAndFollowTheThreshold) {
+    // Readings: 774 -> 3192 mV (10 %), 700 -> 2887 mV (critical), 970 -> 4001 mV (80 %).
+    struct Report {
+        quint8 charge, lo, hi;
+    };
+    const Report low{0, 0x06, 0x03}, critical{0, 0xBC, 0x02}, charged{0, 0xCA, 0x03}, charging{1, 0xCA, 0x03};
+    struct Case {
+        const char* name;
+        QVariant threshold;  // Config/BatteryAlert; invalid: missing
+        bool cable;
+        std::vector<Report> reports;
+        QStringList alerts;
+    };
+    const std::vector<Case> cases = {
+        {"default threshold",
+         QVariant(),
+         false,
+         {low, low, critical},
+         {QStringLiteral("low 10"), QStringLiteral("critical 10")}},
+        {"told again after charging",
+         QVariant(),
+         false,
+         {low, charging, charged, low},
+         {QStringLiteral("low 10"), QStringLiteral("low 10")}},
+        {"switched off", 0, false, {low, critical}, {}},
+        {"a higher threshold", 90, false, {charged}, {QStringLiteral("low 80")}},
+        {"on the cable it charges", QVariant(), true, {low, critical}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SessionRig rig;
+        if (c.threshold.isValid()) rig.setConfig(QStringLiteral("Config/BatteryAlert"), c.threshold);
+        WindowSession& s = rig.startSession();
+        QStringList alerts;
+        QObject::connect(&s, &WindowSession::batteryLow,
+                         [&](int level) { alerts << QStringLiteral("low %1").arg(level); });
+        QObject::connect(&s, &WindowSession::batteryCritical,
+                         [&](int level) { alerts << QStringLiteral("critical %1").arg(level); });
+        // The gauge's start values (a reading of 1060 mV) alarmed nobody.
+        if (c.cable) rig.plug(kCable, true);
+        for (const Report& r : c.reports) s.onBatteryReport(r.charge, r.lo, r.hi);
+        EXPECT_EQ(alerts, c.alerts);
+    }
 }
 
 TEST(WindowSession, ChoosingASlotSwitchesTheMouseAndAppliesThatSlotsPointerSpeed) {

@@ -264,5 +264,28 @@ TEST(BadInput, ImportedProfileWithAnUnusableNameIsRefused) {
     EXPECT_FALSE(QFileInfo::exists(data.paths().productProfileDir(QStringLiteral("FARROW")) + "/.prof"));
 }
 
+TEST(BadInput, AlertAndDisplaySwitchesReadSafely) {
+    struct Case {
+        const char* ini;  // the [Config] lines, or nothing
+        int alert;
+        bool osd;
+    };
+    const std::vector<Case> cases = {
+        {"", 15, true},
+        {"BatteryAlert=30\nOSD=0\n", 30, false},
+        {"BatteryAlert=0\nOSD=1\n", 0, true},
+        {"BatteryAlert=-5\nOSD=2\n", 0, true},
+        {"BatteryAlert=250\n", 100, true},
+        {"BatteryAlert=low\nOSD=off\n", 15, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ini);
+        test::TempData data;
+        data.writeFile(QStringLiteral("Configs/Config.ini"), QByteArray("[Config]\n") + c.ini);
+        EXPECT_EQ(appsettings::loadBatteryAlert(data.paths()), c.alert);
+        EXPECT_EQ(appsettings::loadOsdEnabled(data.paths()), c.osd);
+    }
+}
+
 }  // namespace
 }  // namespace mousecfg

@@ -10,7 +10,9 @@
 
 #include "app/session/scheduler.h"
 #include "device/hid_backend.h"
+#include "osd/osd_record.h"
 #include "platform/hotplug_service.h"
+#include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 
 namespace mousecfg::test {
@@ -67,6 +69,35 @@ public:
     QString name() const override { return QStringLiteral("fake"); }
     std::optional<int> value = 7;
     std::vector<int> applied;
+};
+
+// An on-screen display that is always there and keeps what it was sent.
+class RecordingOsdEndpoint : public OsdEndpoint {
+public:
+    void probe() override { Q_EMIT found(); }
+    bool ready() const override { return true; }
+    bool send(const QByteArray& record) override {
+        if (std::optional<osd::OsdMessage> m = osd::decodeRecord(record)) messages.push_back(*m);
+        return true;
+    }
+    QStringList texts() const {
+        QStringList out;
+        for (const osd::OsdMessage& m : messages) out << m.text;
+        return out;
+    }
+    std::vector<osd::OsdMessage> messages;
+};
+
+// The delivery over it, for AppServices::osd.
+struct RecordingOsd {
+    RecordingOsd() {
+        auto e = std::make_unique<RecordingOsdEndpoint>();
+        endpoint = e.get();
+        delivery = std::make_unique<OsdDelivery>(
+            std::move(e), [] { return false; }, [](int, QObject*, std::function<void()>) {});
+    }
+    RecordingOsdEndpoint* endpoint;
+    std::unique_ptr<OsdDelivery> delivery;
 };
 
 // Passes everything to another backend and remembers which threads wrote frames.

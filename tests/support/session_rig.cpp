@@ -26,6 +26,7 @@ SessionRig::SessionRig(SimulatedMouse::Options options, double dpi)
     services.keyCapture = &keys;
     services.scheduler = &scheduler;
     services.logicalDpi = [dpi] { return dpi; };
+    services.osd = osd.delivery.get();
 }
 
 SessionRig::~SessionRig() {

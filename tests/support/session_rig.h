@@ -123,6 +123,7 @@ struct SessionRig {
     FakePointerSpeed speed;
     FakeKeyCaptureService keys;
     ManualScheduler scheduler;
+    RecordingOsd osd;
     AppServices services;
     std::unique_ptr<WindowSession> session;
 };

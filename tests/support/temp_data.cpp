@@ -30,3 +30,17 @@ QByteArray TempData::readFile(const QString& relative) const {
 }
 
 }  // namespace mousecfg::test
+
+namespace mousecfg::test {
+
+RuntimeDir::RuntimeDir() : old_(qgetenv("XDG_RUNTIME_DIR")) {
+    QFile::setPermissions(dir_.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", dir_.path().toLocal8Bit());
+}
+
+RuntimeDir::~RuntimeDir() {
+    qputenv("XDG_RUNTIME_DIR", old_);
+}
+
+}  // namespace mousecfg::test

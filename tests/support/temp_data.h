@@ -24,6 +24,21 @@ private:
     Paths paths_;
 };
 
+// Points the user's runtime folder (locks, sockets) at a private temporary folder for the
+// object's lifetime.
+class RuntimeDir {
+public:
+    RuntimeDir();
+    ~RuntimeDir();
+    RuntimeDir(const RuntimeDir&) = delete;
+    RuntimeDir& operator=(const RuntimeDir&) = delete;
+    QString path() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray old_;
+};
+
 // Where the shipped installation data lives in the source tree.
 QString sourceDataDir();
 

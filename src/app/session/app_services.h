@@ -10,6 +10,7 @@ class DeviceLink;
 class HidBackend;
 class HotplugService;
 class KeyCaptureService;
+class OsdDelivery;
 class Pacer;
 class PointerSpeedService;
 class PollTicker;
@@ -39,6 +40,17 @@ struct AppServices {
     std::function<PollTicker*()> makePollTicker;
     // Logical DPI of the screen the window is on; none: asked from the screen.
     std::function<double()> logicalDpi;
+    // The on-screen display; none: its texts go nowhere.
+    OsdDelivery* osd = nullptr;
+    // Whether a notification area shows the tray icon; none: asked from Qt. Without one nothing
+    // hides the window, and closing it ends the program.
+    std::function<bool()> trayAvailable;
+    // Ends the event loop with a code (the tray's "&Quit", closing without a tray, the firmware
+    // hand-over); the program then shuts down as usual. None: QCoreApplication::exit.
+    std::function<void(int exitCode)> quit;
+    // Starts a program detached, without arguments (the firmware updater); none:
+    // QProcess::startDetached.
+    std::function<bool(const QString& program)> startDetached;
 };
 
 }  // namespace mousecfg

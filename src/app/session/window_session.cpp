@@ -12,6 +12,8 @@
 #include "device/report_rate.h"
 #include "device/status_answer.h"
 #include "device/status_reporter.h"
+#include "osd/osd_record.h"
+#include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_settings.h"
 #include "storage/folder_problems.h"
@@ -45,6 +47,7 @@ void WindowSession::start() {
     monitor_.rebuildMouseList();
 
     batteryFull_ = appsettings::loadBatteryFull(paths());
+    alerts_ = BatteryAlerts(appsettings::loadBatteryAlert(paths()));
     connect(services_.status, &StatusReporter::RefreshBatteryStatus, this, &WindowSession::onBatteryReport);
     connect(services_.status, &StatusReporter::RefreshStatus, this, &WindowSession::onStatusReport);
     connect(services_.status, &StatusReporter::RefreshWriteStatus, this, &WindowSession::onWriteStatus);
@@ -114,23 +117,42 @@ void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte
     showBattery(charge, lowByte, hiByte, true);
 }
 
-void WindowSession::showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool store) {
+void WindowSession::showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse) {
     BatteryState state;
+    BatteryAlerts::Report report;
     if (charge == 0 && lowByte == 0 && hiByte == 0) {
         mouseOff_.store(true);
         state.mouseOff = true;
         Q_EMIT batteryChanged(state);
+        report.mouseOff = true;
+        if (fromMouse) alerts_.onReport(report);
         return;
     }
     mouseOff_.store(false);
     state.charging = charge != 0;
     state.cable = connectionState_ < ReceiverOnly;
-    state.level = batteryPercent(batteryMillivolts(lowByte, hiByte), batteryFull_);
-    if (store && state.level != lastBatteryLevel_) {
+    report.millivolts = batteryMillivolts(lowByte, hiByte);
+    state.level = batteryPercent(report.millivolts, batteryFull_);
+    // The gauge's start value is shown, not stored: the settings keep what the mouse reported.
+    if (fromMouse && state.level != lastBatteryLevel_) {
         lastBatteryLevel_ = state.level;
         appsettings::saveBattery(paths(), state.level);
     }
     Q_EMIT batteryChanged(state);
+    if (!fromMouse) return;
+    // On the cable the mouse charges, whatever its charging byte says.
+    report.charging = state.charging || state.cable;
+    report.level = state.level;
+    switch (alerts_.onReport(report)) {
+        case BatteryAlerts::Alert::Low:
+            Q_EMIT batteryLow(state.level);
+            break;
+        case BatteryAlerts::Alert::Critical:
+            Q_EMIT batteryCritical(state.level);
+            break;
+        case BatteryAlerts::Alert::None:
+            break;
+    }
 }
 
 void WindowSession::onStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode) {
@@ -185,6 +207,14 @@ void WindowSession::reportRate(quint8 rate) {
 void WindowSession::showOnScreen(const QString& text) {
     qCDebug(lcApp).noquote() << "OSD:" << text;
     Q_EMIT osdText(text);
+    if (!services_.osd || !appsettings::loadOsdEnabled(paths())) return;
+    const QColor theme = appsettings::loadThemeColour(paths());
+    osd::OsdMessage message;
+    message.text = text;
+    message.red = theme.red();
+    message.green = theme.green();
+    message.blue = theme.blue();
+    services_.osd->show(message);
 }
 
 void WindowSession::chooseSlot(int slot) {

@@ -10,6 +10,7 @@
 #include "app/session/app_services.h"
 #include "app/session/change_watch.h"
 #include "app/session/connection_monitor.h"
+#include "device/battery_alerts.h"
 #include "storage/config_state.h"
 #include "storage/save_status.h"
 
@@ -109,6 +110,10 @@ public:
     void warningDue();
     void warnCloseDue();
 
+    // A text on the on-screen display (unless Config.ini's "OSD" switches it off), in the theme
+    // colour; announced through osdText() as well.
+    void showOnScreen(const QString& text);
+
     // For the profile operations: what the window must show again.
     void announceRecord() { Q_EMIT recordChanged(); }
     void announceName(const QString& name) { Q_EMIT nameShown(name); }
@@ -136,6 +141,10 @@ Q_SIGNALS:
     void connectionChanged(int state);
     // A text for the on-screen display ("Profile 2", "DPI 3:1600", "500 HZ").
     void osdText(const QString& text);
+    // The battery fell below the alert threshold (Config.ini "BatteryAlert"), or to the
+    // critical voltage; told once until the mouse has been charged (BatteryAlerts).
+    void batteryLow(int level);
+    void batteryCritical(int level);
     // The connected mice (the selector shows them from two on) and the current one.
     void mouseNamesChanged(const QStringList& names, const QString& current);
     // Show the window, or the "Dongle Disconnect!" warning when no mouse is connected.
@@ -146,7 +155,8 @@ Q_SIGNALS:
     void warning(const QString& text);
 
 private:
-    void showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool store);
+    // `fromMouse` is false for the gauge's start values, which are neither stored nor alarming.
+    void showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bool fromMouse);
     // ConnectionHost
     void stopStatusThread() override;
     void startStatusThread() override;
@@ -167,7 +177,6 @@ private:
     bool takeForeignChange();
     void reportStage(quint8 stage);
     void reportRate(quint8 rate);
-    void showOnScreen(const QString& text);
 
     AppServices& services_;
     ConnectionMonitor monitor_;
@@ -190,6 +199,7 @@ private:
     // The last level shown; a level is stored when it changes, the gauge's start value (no report
     // from the mouse) is not.
     int lastBatteryLevel_ = -1;
+    BatteryAlerts alerts_;
     std::atomic<bool> mouseOff_{false};
     // A write thread runs: reports and device changes wait until it is done (the write thread
     // owns the profile sets and writes the settings files meanwhile).

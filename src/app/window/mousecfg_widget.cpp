@@ -1,6 +1,8 @@
 #include "app/window/mousecfg_widget.h"
 
 #include <QBitmap>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,6 +16,7 @@
 #endif
 
 #include "app/session/app_log.h"
+#include "app/session/firmware_handover.h"
 #include "app/tabs/product_pictures.h"
 #include "app/tabs/tab_list.h"
 #include "app/window/battery_gauge.h"
@@ -103,6 +106,7 @@ void MousecfgWidget::finishStartUp() {
     tray_ = new Tray(services_.paths, this);
     connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
     connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
+    connect(tray_, &Tray::quitRequested, this, [this] { quitProgram(0); });
     tray_->retranslate();
     // The skin's panels and gradients take a fraction of the memory as runs.
     backgroundRuns_ = RunImage(scaledBackgrounds_[static_cast<size_t>(scaleLevel_)].toImage());
@@ -161,6 +165,8 @@ void MousecfgWidget::createControls() {
     cancel_ = makeButton(captionButtonImages(), "cancelButton");
     apply_ = makeButton(captionButtonImages(), "applyButton");
     firmware_ = makeButton(captionButtonImages(), "firmwareButton");
+    // The update starts on the press itself.
+    connect(firmware_, &TarnPushButton::EnterSignal, this, &MousecfgWidget::onFirmwarePressed);
 
     language_ = makeButton({QStringLiteral("lang.png")}, "languageButton");
     languageMenu_ = new LanguageMenu(languages_, language_);
@@ -187,6 +193,8 @@ void MousecfgWidget::connectSession() {
     connect(s, &WindowSession::batteryChanged, gauge_, &BatteryGauge::setBattery);
     connect(s, &WindowSession::connectionChanged, gauge_, &BatteryGauge::setConnection);
     connect(s, &WindowSession::showRequested, this, &MousecfgWidget::showWindowOrWarn);
+    connect(s, &WindowSession::batteryLow, this, [this](int level) { onBatteryAlert(level, false); });
+    connect(s, &WindowSession::batteryCritical, this, [this](int level) { onBatteryAlert(level, true); });
     connect(s, &WindowSession::applyMessage, this,
             [this](const QString& text) { messageBox(TarnMessageBox::Question, text); });
     connect(s, &WindowSession::warning, this,
@@ -270,15 +278,15 @@ void MousecfgWidget::takeBackPageValues() {
 void MousecfgWidget::onClicked() {
     QObject* s = sender();
     if (s == close_) {
-        hide();
+        closeRequested();
     } else if (s == minimise_) {
         showMinimized();
     } else if (s == apply_ || s == ok_) {
         takeBackPageValues();
         session_.runWriteFlow(false);
-        if (s == ok_) hide();
+        if (s == ok_) hideToTray();
     } else if (s == cancel_) {
-        hide();
+        hideToTray();
         profileBar_->profiles().reloadCurrent();
     } else {
         for (size_t i = 0; i < tabButtons_.size(); ++i)
@@ -317,15 +325,103 @@ void MousecfgWidget::showWindowOrWarn() {
     TarnMessageBox box(TarnMessageBox::DongleMissing, QString(), tr("Warning"), tr("Dongle Disconnect!"),
                        this, true);
     if (services_.makePollTicker) box.setPollSource(this, services_.makePollTicker());
-    if (box.exec() == QDialog::Accepted && session_.connectedMice() == 0) hide();
+    if (box.exec() == QDialog::Accepted && session_.connectedMice() == 0) hideToTray();
     session_.setWarningShown(false);
+}
+
+void MousecfgWidget::showFromActivation() {
+    if (isMinimized()) showNormal();
+    raise();
+    // The warning, when it is up, stays the one box; else the usual way to show the window.
+    if (session_.warningShown() && isVisible())
+        activateWindow();
+    else
+        showWindowOrWarn();
 }
 
 void MousecfgWidget::onTrayToggle() {
     if (!isVisible())
         showWindowOrWarn();
     else if (!session_.warningShown())
+        hideToTray();
+}
+
+// --- Tray, closing and the firmware hand-over
+
+bool MousecfgWidget::canHide() const {
+    return services_.trayAvailable ? services_.trayAvailable() : QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void MousecfgWidget::showAtStart() {
+    if (session_.connectedMice() == 0 && canHide()) return;
+    setWindowOpacity(1.0);
+    show();
+}
+
+void MousecfgWidget::hideToTray() {
+    if (canHide()) hide();
+}
+
+void MousecfgWidget::closeRequested() {
+    if (canHide()) {
         hide();
+        return;
+    }
+    qCDebug(lcApp) << "no notification area: closing the window ends the program";
+    quitProgram(0);
+}
+
+void MousecfgWidget::closeEvent(QCloseEvent* event) {
+    // Closing only hides a widget; where nothing could show it again the program ends with it.
+    event->accept();
+    if (!canHide()) quitProgram(0);
+}
+
+void MousecfgWidget::quitProgram(int exitCode) {
+    if (services_.quit)
+        services_.quit(exitCode);
+    else
+        QCoreApplication::exit(exitCode);
+}
+
+void MousecfgWidget::onBatteryAlert(int level, bool critical) {
+    const QString product = appsettings::loadCurrentProductName(services_.paths);
+    // The tray comes after the first frame; an alert before it goes to the display.
+    if (canHide() && tray_) {
+        tray_->showMessage(critical ? tr("Battery critically low") : tr("Battery low"),
+                           critical
+                               ? tr("%1 will switch off soon. Please charge it now.").arg(product)
+                               : tr("%1 is down to %2 %. Please charge it soon.").arg(product).arg(level),
+                           critical);
+    } else {
+        session_.showOnScreen(critical ? tr("Battery critically low") : tr("Battery %1 %").arg(level));
+    }
+}
+
+void MousecfgWidget::onFirmwarePressed() {
+    firmware_->setCheckedState(false);
+    if (!firmware::cableConnected(*services_.link)) {
+        messageBox(TarnMessageBox::Refusal,
+                   tr("To update the firmware, please connect to the computer with a cable."));
+        return;
+    }
+    TarnMessageBox ask(TarnMessageBox::Question, QString(), tr("Warning"),
+                       tr("Do you want to upgrade the firmware?"), this);
+    if (ask.exec() != QDialog::Accepted) return;
+    switch (firmware::startUpdater(services_, languages_.currentIndex())) {
+        case firmware::Start::Started:
+            quitProgram(0);
+            break;
+        case firmware::Start::NoUpdater:
+            messageBox(
+                TarnMessageBox::Notice,
+                tr("No firmware updater is installed with this program. Please update the firmware with "
+                   "the updater from the mouse's maker."));
+            break;
+        case firmware::Start::Failed:
+            messageBox(TarnMessageBox::Notice, tr("The firmware updater could not be started."));
+            break;
+    }
 }
 
 void MousecfgWidget::messageBox(int kind, const QString& text) {

@@ -51,10 +51,23 @@ public Q_SLOTS:
     // Locks (false) or frees the window's controls, e.g. while the macro editor records.
     void slotEnableButtons(bool bEnable);
     // Shows the window and brings it forward, or warns "Dongle Disconnect!" when no mouse is
-    // connected (hiding the window again when the box is closed without one).
+    // connected (hiding the window again when the box is closed without one, where a tray icon
+    // can bring it back).
     void showWindowOrWarn();
+    // Another start of the program asked for the window: shown, restored and brought forward
+    // (with the warning when no mouse is connected and none is up yet).
+    void showFromActivation();
+
+public:
+    // A notification area shows the tray icon. Without one nothing hides the window: close ends
+    // the program, and the paths that would hide it leave it shown.
+    bool canHide() const;
+    // Start-up: shown at once when a mouse is connected or when nothing could bring a hidden
+    // window back; otherwise the session's warning shows it 200 ms later.
+    void showAtStart();
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -76,6 +89,13 @@ private:
     void onClicked();
     void onSetReloaded();
     void onTrayToggle();
+    // The close button and the window manager's close: to the tray, or the end of the program.
+    void closeRequested();
+    // "Firmware Update": the cable check, the question, then the updater.
+    void onFirmwarePressed();
+    void hideToTray();
+    void quitProgram(int exitCode);
+    void onBatteryAlert(int level, bool critical);
     void messageBox(int kind, const QString& text);
     void takeBackPageValues();
     void refreshTabs();

@@ -1,7 +1,6 @@
 #include "app/window/tray.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMenu>
 
 #include "storage/app_settings.h"
@@ -17,7 +16,7 @@ Tray::Tray(const Paths& paths, QWidget* window)
     show_->setObjectName(QStringLiteral("trayShowAction"));
     quit_->setObjectName(QStringLiteral("trayQuitAction"));
     connect(show_, &QAction::triggered, this, &Tray::showRequested);
-    connect(quit_, &QAction::triggered, qApp, &QCoreApplication::quit);
+    connect(quit_, &QAction::triggered, this, &Tray::quitRequested);
     menu_->addAction(show_);
     menu_->addAction(quit_);
     icon_->setContextMenu(menu_);
@@ -36,6 +35,11 @@ void Tray::retranslate() {
 void Tray::iconActivated(QSystemTrayIcon::ActivationReason reason) {
     if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick)
         Q_EMIT toggleRequested();
+}
+
+void Tray::showMessage(const QString& title, const QString& text, bool critical) {
+    icon_->showMessage(title, text, critical ? QSystemTrayIcon::Critical : QSystemTrayIcon::Warning);
+    Q_EMIT messageShown(title, text);
 }
 
 }  // namespace mousecfg
