@@ -127,49 +127,71 @@ TEST(TabsEndToEnd, LightingChosenOnTheTabLandsInTheActiveProfilesBank) {
     }
 }
 
+// On slot 1, on slot 4 chosen in the visible selector and on slot 4 switched to with the mouse's
+// own button: the edits land in that slot's bank only.
 TEST(TabsEndToEnd, KeyComboAndMacroChosenOnCustomizeReachTheButtonTable) {
-    TabsRig rig;
-    const QVector<MacroEvent> burst = {{0x84, 0, 4}, {0x06, 0, 5}, {0x04, 0, 4}};
-    MacroFileData m;
-    m.events = burst;
-    ASSERT_TRUE(writeMacroFile(rig.paths, QStringLiteral("Burst"), m));
-    appsettings::saveMacroListEntry(rig.paths, 0, QStringLiteral("Burst"));
+    enum class Slot { First, Selector, MouseButton };
+    for (Slot how : {Slot::First, Slot::Selector, Slot::MouseButton}) {
+        SCOPED_TRACE(static_cast<int>(how));
+        TabsRig rig;
+        if (how == Slot::Selector) {
+            test::chooseFromMenu(rig.find("profileSelector"), 3);
+        } else if (how == Slot::MouseButton) {
+            rig.mouse.changeProfileOnMouse(3);
+            ASSERT_TRUE(rig.statusUntil([&rig] { return rig.w.session().currentSlot() == 3; }));
+        }
+        ASSERT_EQ(rig.w.session().currentSlot(), how == Slot::First ? 0 : 3);
+        const QVector<MacroEvent> burst = {{0x84, 0, 4}, {0x06, 0, 5}, {0x04, 0, 4}};
+        MacroFileData m;
+        m.events = burst;
+        ASSERT_TRUE(writeMacroFile(rig.paths, QStringLiteral("Burst"), m));
+        appsettings::saveMacroListEntry(rig.paths, 0, QStringLiteral("Burst"));
 
-    auto& page = rig.open<TarnBtnWindow>("tabCustomize");
-    // The last left click stays: the window says so.
-    auto boxes = std::make_shared<test::BoxAnswerer>();
-    test::answerBoxes(boxes);
-    test::chooseFromMenu(page.button(0, 0), {QStringLiteral("Right")});
-    boxes->active = false;
-    EXPECT_EQ(boxes->texts, QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
-    EXPECT_EQ(page.button(0, 0)->text(), QStringLiteral("Left"));
+        auto& page = rig.open<TarnBtnWindow>("tabCustomize");
+        // The last left click stays: the window says so.
+        auto boxes = std::make_shared<test::BoxAnswerer>();
+        test::answerBoxes(boxes);
+        test::chooseFromMenu(page.button(0, 0), {QStringLiteral("Right")});
+        boxes->active = false;
+        EXPECT_EQ(boxes->texts, QStringList{QStringLiteral("AT LEAST ONE CLICK FUNCTION TO BE RETAINED.")});
+        EXPECT_EQ(page.button(0, 0)->text(), QStringLiteral("Left"));
 
-    const auto single = test::whenOpen<TarnSingleKeyWindow>([&rig](TarnSingleKeyWindow* d) {
-        rig.keys.tap(0x1C, true);  // keypad Enter
-        test::clickYes(d);
-    });
-    test::chooseFromMenu(page.button(0, 3), {QStringLiteral("Advance"), QStringLiteral("SINGLE KEY")});
-    const auto combo = test::whenOpen<TarnComboKeyWindow>([&rig](TarnComboKeyWindow* d) {
-        for (quint16 k : {0x2A, 0x1D, 0x1E}) rig.keys.send(k, 0);  // Shift, Ctrl, A
-        test::clickYes(d);
-    });
-    test::chooseFromMenu(page.button(0, 4), {QStringLiteral("Advance"), QStringLiteral("COMBO KEY")});
-    const auto macro = test::whenOpen<TarnMacroSelect>([](TarnMacroSelect* d) {
-        test::chooseFromMenu(d->macroButton(), {QStringLiteral("Burst")});
-        d->loopField()->selectAll();
-        QTest::keyClicks(d->loopField(), QStringLiteral("3"));
-        test::clickYes(d);
-    });
-    test::chooseFromMenu(page.button(0, 5), {kMacroEntry});
-    EXPECT_EQ(page.button(0, 5)->text(), QStringLiteral("Burst"));
-    EXPECT_EQ(rig.apply(), QStringList());
+        const auto single = test::whenOpen<TarnSingleKeyWindow>([&rig](TarnSingleKeyWindow* d) {
+            rig.keys.tap(0x1C, true);  // keypad Enter
+            test::clickYes(d);
+        });
+        test::chooseFromMenu(page.button(0, 3), {QStringLiteral("Advance"), QStringLiteral("SINGLE KEY")});
+        const auto combo = test::whenOpen<TarnComboKeyWindow>([&rig](TarnComboKeyWindow* d) {
+            for (quint16 k : {0x2A, 0x1D, 0x1E}) rig.keys.send(k, 0);  // Shift, Ctrl, A
+            test::clickYes(d);
+        });
+        test::chooseFromMenu(page.button(0, 4), {QStringLiteral("Advance"), QStringLiteral("COMBO KEY")});
+        const auto macro = test::whenOpen<TarnMacroSelect>([](TarnMacroSelect* d) {
+            test::chooseFromMenu(d->macroButton(), {QStringLiteral("Burst")});
+            d->loopField()->selectAll();
+            QTest::keyClicks(d->loopField(), QStringLiteral("3"));
+            test::clickYes(d);
+        });
+        test::chooseFromMenu(page.button(0, 5), {kMacroEntry});
+        EXPECT_EQ(page.button(0, 5)->text(), QStringLiteral("Burst"));
+        EXPECT_EQ(rig.apply(), QStringList());
 
-    const int slot = rig.w.session().currentSlot();
-    const auto table = simdecode::decodeButtonTable(rig.mouse.section(command::kButtonTable, slot));
-    EXPECT_EQ(table.functions[3], (Bytes{0x90, 0, 88, 0}));
-    EXPECT_EQ(table.functions[4], (Bytes{0x8F, 3, 4, 0}));
-    EXPECT_EQ(table.functions[5], (Bytes{0x91, 0, 3, 0}));
-    EXPECT_EQ(simdecode::decodeMacroSlot(rig.mouse.section(command::kMacroMemory), 0), burst);
+        const int slot = rig.w.session().currentSlot();
+        const auto table = simdecode::decodeButtonTable(rig.mouse.section(command::kButtonTable, slot));
+        EXPECT_EQ(table.functions[3], (Bytes{0x90, 0, 88, 0}));
+        EXPECT_EQ(table.functions[4], (Bytes{0x8F, 3, 4, 0}));
+        EXPECT_EQ(table.functions[5], (Bytes{0x91, 0, 3, 0}));
+        EXPECT_EQ(simdecode::decodeMacroSlot(rig.mouse.section(command::kMacroMemory), 0), burst);
+        if (slot != 0) {
+            // A button change rewrites every bank (one macro numbering for all five), so bank 0
+            // is written too: with profile 1's own functions, the same as slot 4's but the edits.
+            const auto first = simdecode::decodeButtonTable(rig.mouse.section(command::kButtonTable, 0));
+            for (size_t i = 0; i < first.functions.size(); ++i) {
+                const bool edited = i >= 3 && i <= 5;
+                EXPECT_EQ(first.functions[i] == table.functions[i], !edited) << "button " << i;
+            }
+        }
+    }
 }
 
 TEST(TabsEndToEnd, AMacroRecordedOnTheMacroTabIsBoundOnCustomizeAndFollowsItsRename) {
