@@ -1,6 +1,7 @@
 #include "storage/ini_records.h"
 
 #include <QDataStream>
+#include <QMetaType>
 #include <algorithm>
 #include <cstring>
 
@@ -148,6 +149,11 @@ bool toVariant(const QString& text, QVariant& out) {
     }
     if (text.startsWith(QLatin1String("@Variant(")) && text.endsWith(QLatin1Char(')'))) {
         QByteArray raw = text.midRef(9).toLatin1();
+        // Colours are the only variants these files hold. Any other type is left alone: loading
+        // a damaged one (a polygon or image with a garbage count) asks for gigabytes.
+        const bool colour = raw.size() >= 4 && quint8(raw[0]) == 0 && quint8(raw[1]) == 0 &&
+                            quint8(raw[2]) == 0 && quint8(raw[3]) == QMetaType::QColor;
+        if (!colour) return false;
         QDataStream stream(&raw, QIODevice::ReadOnly);
         stream.setVersion(QDataStream::Qt_4_0);
         QVariant v;

@@ -210,6 +210,10 @@ TEST(IniRecords, HandsBackWhatItDoesNotFullyUnderstand) {
         EXPECT_EQ(serialised(group.value(QStringLiteral("k"))),
                   serialised(records.value(QStringLiteral("A/k"))));
     }
+    // A variant of another type than a colour (here a polygon with a garbage count) is never
+    // loaded by this reader: loading it asks for gigabytes.
+    IniRecords polygon;
+    EXPECT_FALSE(IniRecords::readOnePass(QByteArray("[A]\nk=@Variant(\\0\\0\\0GI\\x43()\n"), false, polygon));
 }
 
 // Random damage to a file of every kind of line the writer produces: whatever the one-pass reader
