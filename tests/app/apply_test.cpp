@@ -5,10 +5,13 @@
 #include <QMovie>
 #include <QScopeGuard>
 #include <QSemaphore>
+#include <QSignalSpy>
 
 #include "app/window/tarn_process_dialog.h"
 #include "device/command_frame.h"
 #include "sim/memory_decoder.h"
+#include "storage/app_settings.h"
+#include "storage/profile_files.h"
 #include "widgets/tarn_message_box.h"
 #include "window_rig.h"
 
@@ -77,6 +80,43 @@ TEST(ApplyFlow, ApplyWritesTheEditOffTheGuiThreadWhileTheDialogAnimates) {
     const auto g = simdecode::decodeGlobalSettings(rig.mouse.section(command::kGlobalSettings));
     EXPECT_EQ(g.scrollSpeed[static_cast<size_t>(slot)], speed);
     EXPECT_TRUE(s.stored() == s.working());
+}
+
+TEST(ApplyFlow, CancelDropsTheEditsWhenTheReadLandsAndTheNextClickWaitsForIt) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    rig.scheduler.runPending();
+    WindowSession& s = w.session();
+    rig.status.stop();
+    QCoreApplication::processEvents();
+    const int slot = s.currentSlot();
+    // The slot's library profile, which Cancel goes back to.
+    MouseProfile library = s.currentRecord();
+    library.scrollspeed = library.scrollspeed == 6 ? 7 : 6;
+    const QString file =
+        libraryProfileFile(rig.paths, appsettings::loadCurrentProductName(rig.paths), s.currentSlotName());
+    ASSERT_TRUE(saveProfileToPath(rig.paths, library, file).ok());
+    s.currentRecord().scrollspeed = 13;  // an edit Cancel drops
+
+    rig.storage.hold(true);
+    QSignalSpy record(&s, &WindowSession::recordChanged);
+    // The button is laid out with no size: it is pressed from the code.
+    rig.find<QAbstractButton>("cancelButton")->click();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(s.reloading());
+    EXPECT_EQ(record.count(), 0);
+    EXPECT_EQ(s.currentRecord().scrollspeed, 13) << "nothing half loaded";
+
+    // Back from the tray, Apply at once: the read lands before the click does its work, and
+    // what is sent is the library profile.
+    w.show();
+    rig.mouse.clearFrameLog();
+    EXPECT_EQ(applyAndAnswer(rig), QString());
+    EXPECT_FALSE(s.reloading());
+    EXPECT_GE(record.count(), 1);
+    EXPECT_EQ(s.currentRecord().scrollspeed, library.scrollspeed);
+    const auto g = simdecode::decodeGlobalSettings(rig.mouse.section(command::kGlobalSettings));
+    EXPECT_EQ(g.scrollSpeed[static_cast<size_t>(slot)], library.scrollspeed);
 }
 
 TEST(ApplyFlow, AFailedOrImpossibleWriteIsReportedInABox) {

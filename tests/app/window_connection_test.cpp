@@ -50,6 +50,7 @@ TEST(WindowConnection, NoMouseAtStartWarnsAndTheBoxClosesWhenTheMouseIsPluggedIn
         rig.ticker->fire();
     });
     rig.scheduler.runPending();  // the window is due after 200 ms
+    s.settle();                  // the reload read on the storage queue lands
 
     EXPECT_TRUE(sawBox);
     EXPECT_TRUE(w.isVisible()) << "a mouse is there: the window stays";
@@ -96,6 +97,7 @@ TEST(WindowConnection, LastMouseUnpluggedAndPluggedBack) {
 
         rig.plug(kReceiver, true);
         rig.scheduler.runPending();
+        w.session().settle();
         EXPECT_TRUE(w.isDeviceReady());
         EXPECT_TRUE(rig.link.hasCommandHandle());
         EXPECT_FALSE(rig.find("receiverIcon")->isHidden());
@@ -132,6 +134,7 @@ TEST(WindowConnection, TwoMiceAreListedAndTheSelectorSwitchesBetweenThem) {
     w.session().currentRecord().scrollspeed = 99;
     rig.monitorPacer.clear();
     selector->menu()->actions().at(1)->trigger();
+    w.session().settle();
     EXPECT_EQ(appsettings::loadCurrentProductName(rig.paths), QStringLiteral("OTHER"));
     EXPECT_EQ(selector->text(), QStringLiteral("OTHER"));
     EXPECT_EQ(rig.find<QLabel>("productLabel")->text(), QStringLiteral("OTHER"));

@@ -128,6 +128,7 @@ TEST(WindowSession, StatusReportsMoveSlotStageAndRateAndDamagedOnesChangeNothing
     // What the mouse reported it already holds: the stored set agrees, nothing is due for a write.
     EXPECT_EQ(s.stored().ProfileID, 2);
     EXPECT_EQ(computeChangeMask(s.working(), s.stored(), rig.paths), change::kNone);
+    s.settle();  // the saves ran on the storage queue
     EXPECT_EQ(rig.config(QStringLiteral("Config/ProfileID")).toInt(), 2);
     QSettings file(currentProfileFile(rig.paths, s.working().profileNames[2]), QSettings::IniFormat);
     EXPECT_EQ(file.value(QStringLiteral("PROFILE/dpi")).toInt(), stage);
@@ -167,7 +168,9 @@ TEST(WindowSession, ReportsFromTheMouseArriveThroughTheStatusThreadAndOnTheDispl
         EXPECT_EQ(m.textSize, 60);
         EXPECT_EQ(m.fontFamily, QStringLiteral("Arial"));
     }
-    // Switched off in Config.ini: the pages still follow, the display stays dark.
+    // Switched off in Config.ini: the pages still follow, the display stays dark. (The session's
+    // queued saves first: this edit bypasses the folder's lock.)
+    s.settle();
     rig.setConfig(QStringLiteral("Config/OSD"), 0);
     rig.mouse.changeRateOnMouse(1);
     EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().pollrate == 1; }));
@@ -212,6 +215,7 @@ TEST(WindowSession, BatteryReportsGiveLevelsChargingAndTheCable) {
             EXPECT_EQ(b.level, c.level);
         }
         EXPECT_FALSE(b.cable);
+        s.settle();
         EXPECT_EQ(rig.config(QStringLiteral("Config/Battery")).toInt(), c.saved);
     }
     // A cable: the state says so (a full gauge), the level itself is still the reading's.
@@ -221,10 +225,13 @@ TEST(WindowSession, BatteryReportsGiveLevelsChargingAndTheCable) {
     EXPECT_TRUE(lastBattery(battery).cable);
     EXPECT_EQ(lastBattery(battery).level, 90);
     // A write-status report of 0 makes the next write a full one.
+    s.settle();
     rig.setConfig(QStringLiteral("Config/Diff"), 0);
     s.onWriteStatus(1);
+    s.settle();
     EXPECT_EQ(appsettings::loadDiff(rig.paths), 0);
     s.onWriteStatus(0);
+    s.settle();
     EXPECT_EQ(appsettings::loadDiff(rig.paths), 1);
 }
 
@@ -287,6 +294,7 @@ TEST(WindowSession, ChoosingASlotSwitchesTheMouseAndAppliesThatSlotsPointerSpeed
     EXPECT_EQ(s.currentSlot(), 3);
     // Only the working set: the next Apply stores the slot in the mouse's settings.
     EXPECT_EQ(s.stored().ProfileID, storedSlot);
+    s.settle();
     EXPECT_EQ(appsettings::loadProfileId(rig.paths), 3);
     // The switch: select, reload, every section reloaded, and the mouse has the slot in effect.
     const std::vector<QByteArray> frames = rig.mouse.frameLog();

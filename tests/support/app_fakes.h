@@ -6,9 +6,11 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <thread>
 #include <vector>
 
 #include "app/session/scheduler.h"
+#include "app/session/storage_queue.h"
 #include "device/hid_backend.h"
 #include "osd/osd_record.h"
 #include "platform/hotplug_service.h"
@@ -98,6 +100,55 @@ struct RecordingOsd {
     }
     RecordingOsdEndpoint* endpoint;
     std::unique_ptr<OsdDelivery> delivery;
+};
+
+// The session's storage queue in the test's hands: its jobs run on a worker thread, each noted
+// with the thread it ran on; held, they wait until the test (or the session's settle()) drains.
+class TestStorageQueue : public StorageQueue {
+public:
+    void post(std::function<void()> job) override {
+        std::function<void()> noted = [this, job = std::move(job)] {
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                threads_.insert(std::this_thread::get_id());
+            }
+            job();
+        };
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (held_)
+            waiting_.push_back(std::move(noted));
+        else
+            worker_.post(std::move(noted));
+    }
+    // Runs what waits, and returns once every job has run (the queue stays held if it was).
+    void drain() override {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            for (std::function<void()>& job : waiting_) worker_.post(std::move(job));
+            waiting_.clear();
+        }
+        worker_.drain();
+    }
+    void hold(bool held) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        held_ = held;
+    }
+    int waiting() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return static_cast<int>(waiting_.size());
+    }
+    // The threads the jobs ran on so far.
+    std::set<std::thread::id> threads() const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return threads_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    bool held_ = false;
+    std::vector<std::function<void()>> waiting_;
+    std::set<std::thread::id> threads_;
+    StorageWorker worker_;
 };
 
 // Passes everything to another backend and remembers which threads wrote frames.

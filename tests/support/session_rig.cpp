@@ -25,6 +25,7 @@ SessionRig::SessionRig(SimulatedMouse::Options options, double dpi)
     services.pointerSpeed = &speed;
     services.keyCapture = &keys;
     services.scheduler = &scheduler;
+    services.storage = &storage;
     services.logicalDpi = [dpi] { return dpi; };
     services.osd = osd.delivery.get();
 }

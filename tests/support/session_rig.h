@@ -82,8 +82,8 @@ private:
 };
 
 // The session's services over the simulated mouse in a fresh copy of the installation data: the
-// status thread paced by the test, the other pauses recorded, hot-plug, pointer speed, the keys
-// and the 200 ms timers in the test's hands.
+// status thread paced by the test, the other pauses recorded, hot-plug, pointer speed, the keys,
+// the 200 ms timers and the storage queue in the test's hands.
 struct SessionRig {
     explicit SessionRig(SimulatedMouse::Options options = {}, double dpi = 96.0);
     ~SessionRig();
@@ -124,6 +124,7 @@ struct SessionRig {
     FakeKeyCaptureService keys;
     ManualScheduler scheduler;
     RecordingOsd osd;
+    TestStorageQueue storage;
     AppServices services;
     std::unique_ptr<WindowSession> session;
 };

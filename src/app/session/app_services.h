@@ -17,6 +17,7 @@ class PollTicker;
 class ProfileWriter;
 class Scheduler;
 class StatusReporter;
+class StorageQueue;
 
 // Everything the window and its session use but do not own: the data folders, the device link
 // and its status thread and writer, the platform services and the clocks. The program fills it
@@ -36,6 +37,8 @@ struct AppServices {
     // one that sees the keys typed into it only.
     KeyCaptureService* keyCapture = nullptr;
     Scheduler* scheduler = nullptr;
+    // Where the session's saves and reloads run after start-up; none: a thread of its own.
+    StorageQueue* storage = nullptr;
     // The clock of the polling "Dongle Disconnect!" box; none: the box's own 100 ms timer.
     std::function<PollTicker*()> makePollTicker;
     // Logical DPI of the screen the window is on; none: asked from the screen.

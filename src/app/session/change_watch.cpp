@@ -21,9 +21,20 @@ bool ChangeWatch::foreignChange() const {
     return loadChangeStamp(paths_).generation != seenGeneration_ + own;
 }
 
+ChangeWatch::Seen ChangeWatch::look(const Paths& paths) {
+    Seen seen;
+    seen.own = ownChangeCount(paths);
+    seen.generation = loadChangeStamp(paths).generation;
+    return seen;
+}
+
 void ChangeWatch::acknowledge() {
-    seenOwn_ = ownChangeCount(paths_);
-    seenGeneration_ = loadChangeStamp(paths_).generation;
+    acknowledge(look(paths_));
+}
+
+void ChangeWatch::acknowledge(const Seen& seen) {
+    seenOwn_ = seen.own;
+    seenGeneration_ = seen.generation;
 }
 
 }  // namespace mousecfg

@@ -15,7 +15,16 @@ namespace mousecfg {
 class ChangeWatch : public QObject {
     Q_OBJECT
 public:
+    // The folder's stamp and this process's own count of advances at one moment.
+    struct Seen {
+        quint64 generation = 0;
+        quint64 own = 0;
+    };
+
     explicit ChangeWatch(const Paths& paths, QObject* parent = nullptr);
+
+    // The stamp as it is now; any thread (a reload looks before it reads the files).
+    static Seen look(const Paths& paths);
 
     // Starts watching; what the folder holds now counts as seen.
     void start();
@@ -23,6 +32,8 @@ public:
     bool foreignChange() const;
     // Takes the stamp as it is now as seen (the files were reloaded, or the user keeps ours).
     void acknowledge();
+    // Takes the stamp as it was at `seen` as seen (files read then): saves after it still count.
+    void acknowledge(const Seen& seen);
 
 Q_SIGNALS:
     // Something in the settings folder changed (perhaps our own save): look at foreignChange().

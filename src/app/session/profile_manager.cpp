@@ -143,6 +143,7 @@ MouseProfile ProfileManager::productDefaults() const {
 }
 
 ProfileResult ProfileManager::chooseLibraryProfile(const QString& name) {
+    session_.settle();
     if (profilenames::isInUse(working_, name)) {
         warn(kAlreadyUsed);
         return ProfileResult::Refused;
@@ -159,6 +160,7 @@ ProfileResult ProfileManager::chooseLibraryProfile(const QString& name) {
 }
 
 ProfileResult ProfileManager::add() {
+    session_.settle();
     if (!libraryUsable()) return ProfileResult::Refused;
     const QString name =
         profilenames::firstFreeProfileName([this](const QString& n) { return libraryExists(n); });
@@ -180,6 +182,7 @@ ProfileResult ProfileManager::add() {
 }
 
 ProfileResult ProfileManager::copy() {
+    session_.settle();
     if (!libraryUsable()) return ProfileResult::Refused;
     const QString source = currentName();
     if (!Paths::isSafeFileName(source)) {
@@ -203,6 +206,7 @@ ProfileResult ProfileManager::copy() {
 }
 
 ProfileResult ProfileManager::remove(const QString& name) {
+    session_.settle();
     QStringList list = library();
     if (list.size() <= 1) {
         warn(kKeepOne);
@@ -247,6 +251,7 @@ ProfileResult ProfileManager::remove(const QString& name) {
 }
 
 ProfileResult ProfileManager::rename(const QString& newName) {
+    session_.settle();
     const QString old = currentName();
     if (profilenames::isDefaultName(old)) {
         warn(kDefaultName);
@@ -297,6 +302,7 @@ ProfileResult ProfileManager::rename(const QString& newName) {
 }
 
 ProfileResult ProfileManager::reset() {
+    session_.settle();
     if (!confirm(kConfirmReset)) return ProfileResult::Cancelled;
     const int slot = currentProfileIndex(working_);
     qCDebug(lcApp, "Accepted %d", slot);
@@ -310,6 +316,7 @@ ProfileResult ProfileManager::reset() {
 }
 
 ProfileResult ProfileManager::resetAll() {
+    session_.settle();
     if (!confirm(kConfirmResetAll)) return ProfileResult::Cancelled;
     resetAllToDefaults(working_, paths());
     session_.announceRecord();
@@ -320,6 +327,7 @@ ProfileResult ProfileManager::resetAll() {
 }
 
 ProfileResult ProfileManager::exportProfile() {
+    session_.settle();
     const QString target = withSuffix(
         dialogs_->saveFileName(tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Profile File")),
                                kProfileFilter),
@@ -344,6 +352,7 @@ ProfileResult ProfileManager::exportProfile() {
 }
 
 ProfileResult ProfileManager::importProfile() {
+    session_.settle();
     const QString file = dialogs_->openFileName(
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Load Profile File")), kProfileFilter);
     if (file.isEmpty()) return ProfileResult::Cancelled;
@@ -387,6 +396,7 @@ ProfileResult ProfileManager::importProfile() {
 }
 
 ProfileResult ProfileManager::saveConfiguration() {
+    session_.settle();
     const QString file =
         withSuffix(dialogs_->saveFileName(
                        tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Save Config File")), kConfigFilter),
@@ -396,6 +406,7 @@ ProfileResult ProfileManager::saveConfiguration() {
 }
 
 ProfileResult ProfileManager::loadConfiguration() {
+    session_.settle();
     const QString file = dialogs_->openFileName(
         tr(QT_TRANSLATE_NOOP("mousecfg::ProfileManager", "Load Config File")), kConfigFilter);
     if (file.isEmpty()) return ProfileResult::Cancelled;
@@ -440,8 +451,7 @@ ProfileResult ProfileManager::loadConfiguration() {
 }
 
 void ProfileManager::reloadCurrent() {
-    loadFromLibrary(currentName());
-    session_.announceRecord();
+    session_.reloadSlotFromLibrary(currentProfileIndex(working_));
 }
 
 }  // namespace mousecfg

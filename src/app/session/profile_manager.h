@@ -25,7 +25,8 @@ enum class ProfileResult {
 // Configs/<product>/Config.ini) and the settings export files. Every refusal shows one message
 // and changes nothing; names typed by the user or carried by a file are checked before any file
 // is touched. What changed is announced through the session; the operations that end with a
-// write run the session's write flow.
+// write run the session's write flow. Each operation starts once the session's queued saves and
+// reloads have landed (WindowSession::settle), so it reads and saves the files as they are.
 class ProfileManager {
 public:
     static constexpr int kMenuEntries = 200;
@@ -51,7 +52,8 @@ public:
     ProfileResult importProfile();
     ProfileResult saveConfiguration();
     ProfileResult loadConfiguration();
-    // Drops the unsaved edits of the current slot: its library file again ("Cancel").
+    // Drops the unsaved edits of the current slot: its library file again ("Cancel"), read on the
+    // session's storage queue; the record is replaced when the read lands.
     void reloadCurrent();
 
     // Message texts (untranslated source strings).

@@ -1,11 +1,16 @@
 #include "app/session/window_session.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
+#include <algorithm>
 #include <utility>
 
 #include "app/session/app_log.h"
 #include "app/session/apply_runner.h"
 #include "app/session/profile_dialogs.h"
 #include "app/session/scheduler.h"
+#include "app/session/storage_queue.h"
 #include "device/device_link.h"
 #include "device/dpi_scale.h"
 #include "device/profile_writer.h"
@@ -16,6 +21,7 @@
 #include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_settings.h"
+#include "storage/data_lock.h"
 #include "storage/folder_problems.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -35,6 +41,10 @@ WindowSession::WindowSession(AppServices& services, QObject* parent)
 
 WindowSession::~WindowSession() {
     stopStatusThread();
+    // Saves still queued land before the program ends; their hand-backs go with this object.
+    if (jobsPosted_ > 0) storage().drain();
+    if (QCoreApplication* app = QCoreApplication::instance(); app && !reloads_.empty())
+        app->removeEventFilter(this);
 }
 
 void WindowSession::start() {
@@ -110,7 +120,7 @@ bool WindowSession::hasUnappliedEdits() const {
 // --- The status thread's reports
 
 void WindowSession::onBatteryReport(quint8 charge, quint8 lowByte, quint8 hiByte) {
-    if (writing_) {
+    if (busy()) {
         pendingBattery_ = {charge, lowByte, hiByte};
         return;
     }
@@ -136,7 +146,7 @@ void WindowSession::showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bo
     // The gauge's start value is shown, not stored: the settings keep what the mouse reported.
     if (fromMouse && state.level != lastBatteryLevel_) {
         lastBatteryLevel_ = state.level;
-        appsettings::saveBattery(paths(), state.level);
+        saveLater([paths = paths(), level = state.level] { appsettings::saveBattery(paths, level); });
     }
     Q_EMIT batteryChanged(state);
     if (!fromMouse) return;
@@ -156,8 +166,9 @@ void WindowSession::showBattery(quint8 charge, quint8 lowByte, quint8 hiByte, bo
 }
 
 void WindowSession::onStatusReport(quint8 profile, quint8 stage, quint8 rate, quint8 mode) {
-    if (writing_) {
-        // The write thread owns the profile sets until it is done; the last report waits.
+    if (busy()) {
+        // The write thread owns the profile sets until it is done, and a reload replaces them
+        // when it lands; the last report waits.
         pendingStatus_ = {profile, stage, rate, mode};
         return;
     }
@@ -167,11 +178,11 @@ void WindowSession::onStatusReport(quint8 profile, quint8 stage, quint8 rate, qu
 }
 
 void WindowSession::onWriteStatus(quint8 status) {
-    if (writing_) {
+    if (busy()) {
         pendingWriteStatus_ = status;
         return;
     }
-    if (status == 0) appsettings::saveDiff(paths(), 1);
+    if (status == 0) saveLater([paths = paths()] { appsettings::saveDiff(paths, 1); });
 }
 
 void WindowSession::reportProfile(quint8 profile) {
@@ -185,7 +196,8 @@ void WindowSession::reportStage(quint8 stage) {
     const size_t slot = static_cast<size_t>(currentSlot());
     currentRecord().dpi = stage;
     stored_.profiles[slot].dpi = stage;
-    saveDpiIndex(paths(), working_.profileNames[slot], stage);
+    saveLater(
+        [paths = paths(), name = working_.profileNames[slot], stage] { saveDpiIndex(paths, name, stage); });
     Q_EMIT stageReported(stage);
     // The DPI page edits x and y (the linked code is not kept up to date).
     const DpiStage& s = currentRecord().dpiStages[stage];
@@ -219,6 +231,7 @@ void WindowSession::showOnScreen(const QString& text) {
 
 void WindowSession::chooseSlot(int slot) {
     if (slot < 0 || slot >= kProfileCount) return;
+    settle();
     enterSlot(slot, false);
 }
 
@@ -231,7 +244,7 @@ void WindowSession::enterSlot(int slot, bool reported) {
     if (reported) stored_.ProfileID = static_cast<uint8_t>(slot);
     Q_EMIT currentSlotChanged(slot);
     Q_EMIT recordChanged();
-    appsettings::saveProfileId(paths(), slot);
+    saveLater([paths = paths(), slot] { appsettings::saveProfileId(paths, slot); });
     Q_EMIT libraryChanged();
     if (!reported && services_.writer) {
         const TxResult r = services_.writer->SwitchProfile(slot);
@@ -243,14 +256,16 @@ void WindowSession::enterSlot(int slot, bool reported) {
 // --- Devices coming and going
 
 void WindowSession::onDeviceEvent(const HotplugEvent& event) {
-    // Closing or reopening the device and reloading the profile sets wait for a running write.
-    if (writing_)
+    // Closing or reopening the device and reloading the profile sets wait for a running write
+    // or reload.
+    if (busy())
         pendingEvents_.append(event);
     else
         monitor_.handleEvent(event);
 }
 
 void WindowSession::switchToMouse(const QString& name) {
+    settle();
     monitor_.switchToMouse(name);
 }
 
@@ -276,10 +291,138 @@ void WindowSession::startStatusThread() {
 }
 
 void WindowSession::reloadAfterDeviceChange() {
-    reloadStoredSettings(paths(), stored_, working_);
-    hostSpeedAtLoad_.reset();
-    changeWatch_.acknowledge();
-    Q_EMIT setReloaded();
+    struct Loaded {
+        ConfigState stored;
+        ChangeWatch::Seen seen;
+    };
+    auto loaded = std::make_shared<Loaded>();
+    reloadLater(
+        [paths = paths(), loaded] {
+            {
+                // What the files hold from here on counts as seen: no save lands in between.
+                DataFolderLock lock(paths);
+                loaded->seen = ChangeWatch::look(paths);
+            }
+            ConfigState working;
+            reloadStoredSettings(paths, loaded->stored, working);
+        },
+        [this, loaded] {
+            stored_ = loaded->stored;
+            working_ = stored_;
+            hostSpeedAtLoad_.reset();
+            changeWatch_.acknowledge(loaded->seen);
+            Q_EMIT setReloaded();
+        });
+}
+
+void WindowSession::reloadSlotFromLibrary(int slot) {
+    if (slot < 0 || slot >= kProfileCount) return;
+    const QString name = working_.profileNames[static_cast<size_t>(slot)];
+    auto loaded = std::make_shared<MouseProfile>(working_.profiles[static_cast<size_t>(slot)]);
+    reloadLater(
+        [paths = paths(), name, loaded] {
+            const QString file = libraryProfileFile(paths, appsettings::loadCurrentProductName(paths), name);
+            if (file.isEmpty()) return;
+            // A damaged or missing library file gives the product defaults, never an all-zero
+            // profile.
+            loadProfileFromPath(paths, *loaded, file, name);
+            loaded->ProfileName = name;
+        },
+        [this, slot, name, loaded] {
+            MouseProfile& record = working_.profiles[static_cast<size_t>(slot)];
+            // Renamed meanwhile: the record belongs to another profile now.
+            if (working_.profileNames[static_cast<size_t>(slot)] != name) return;
+            record = *loaded;
+            Q_EMIT recordChanged();
+        });
+}
+
+// --- The storage queue
+
+StorageQueue& WindowSession::storage() {
+    if (services_.storage) return *services_.storage;
+    if (!ownStorage_) ownStorage_ = std::make_unique<StorageWorker>();
+    return *ownStorage_;
+}
+
+void WindowSession::postJob(std::function<void()> job, std::function<void()> after) {
+    const quint64 number = ++jobsPosted_;
+    storage().post([this, number, job = std::move(job), after = std::move(after)] {
+        job();
+        QMetaObject::invokeMethod(
+            this,
+            [this, number, after] {
+                jobEnded(number);
+                if (after) after();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void WindowSession::jobEnded(quint64 number) {
+    jobsEnded_ = std::max(jobsEnded_, number);
+    // A change of the folder seen while our own saves were under way is looked at once they
+    // are all counted.
+    if (storageQuiet() && foreignPending_ && !busy()) checkForeignChanges();
+}
+
+void WindowSession::saveLater(std::function<void()> save) {
+    postJob(std::move(save));
+}
+
+void WindowSession::reloadLater(std::function<void()> load, std::function<void()> land) {
+    auto reload = std::make_shared<Reload>();
+    reload->land = std::move(land);
+    if (reloads_.empty()) QCoreApplication::instance()->installEventFilter(this);
+    reloads_.push_back(reload);
+    postJob(
+        [reload, load = std::move(load)] {
+            load();
+            reload->loaded.store(true, std::memory_order_release);
+        },
+        [this] { landReloads(); });
+}
+
+void WindowSession::landReloads() {
+    if (reloads_.empty()) return;
+    while (!reloads_.empty() && reloads_.front()->loaded.load(std::memory_order_acquire)) {
+        const std::shared_ptr<Reload> reload = reloads_.front();
+        reloads_.pop_front();
+        reload->land();
+    }
+    if (!reloads_.empty()) return;
+    QCoreApplication::instance()->removeEventFilter(this);
+    replayWaiting();
+}
+
+void WindowSession::settle() {
+    if (storageQuiet() && reloads_.empty()) return;
+    storage().drain();
+    jobsEnded_ = jobsPosted_;
+    landReloads();
+}
+
+bool WindowSession::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+        case QEvent::ContextMenu:
+            break;
+        default:
+            return false;
+    }
+    if (reloads_.empty()) return false;
+    // The edit the key or click makes goes to the set that has landed, not to one the landing
+    // would replace. A widget the landing took away gets nothing.
+    const QPointer<QObject> receiver(watched);
+    settle();
+    return receiver.isNull();
 }
 
 void WindowSession::scheduleWarning() {
@@ -292,7 +435,7 @@ void WindowSession::scheduleWarnClose() {
 }
 
 void WindowSession::warningDue() {
-    if (writing_) {
+    if (busy()) {
         scheduleWarning();
         return;
     }
@@ -301,7 +444,7 @@ void WindowSession::warningDue() {
 }
 
 void WindowSession::warnCloseDue() {
-    if (writing_) {
+    if (busy()) {
         scheduleWarnClose();
         return;
     }
@@ -311,6 +454,8 @@ void WindowSession::warnCloseDue() {
 // --- The write flow
 
 quint8 WindowSession::runWriteFlow(bool writeAll) {
+    // The saves and reloads still on the storage queue come first: the write starts from them.
+    settle();
     // Files another program saved are never saved over unseen; loading them ends the flow.
     if (changeWatch_.foreignChange() && takeForeignChange()) return TxOk;
     // The writer encodes for the product that is current now (the mouse may have changed).
@@ -320,14 +465,8 @@ quint8 WindowSession::runWriteFlow(bool writeAll) {
     writing_ = true;
     const quint8 result = (runner_ ? runner_ : ownRunner_.get())->run(makeApplyJob(input), writeAll);
     writing_ = false;
-    // What arrived during the write, in order: device changes first, then the last reports.
-    const QVector<HotplugEvent> events = std::exchange(pendingEvents_, {});
-    for (const HotplugEvent& e : events) monitor_.handleEvent(e);
-    if (const std::optional<std::array<quint8, 3>> b = std::exchange(pendingBattery_, std::nullopt))
-        onBatteryReport((*b)[0], (*b)[1], (*b)[2]);
-    if (const std::optional<quint8> w = std::exchange(pendingWriteStatus_, std::nullopt)) onWriteStatus(*w);
-    if (const std::optional<std::array<quint8, 4>> s = std::exchange(pendingStatus_, std::nullopt))
-        onStatusReport((*s)[0], (*s)[1], (*s)[2], (*s)[3]);
+    const bool foreign = std::exchange(foreignPending_, false);
+    replayWaiting();
     if (result == TxOk && services_.pointerSpeed) services_.pointerSpeed->apply(currentRecord().mousespeed);
     if (result == kApplyMouseOff)
         Q_EMIT applyMessage(tr("Mouse is sleeping or not connected."));
@@ -337,14 +476,26 @@ quint8 WindowSession::runWriteFlow(bool writeAll) {
                             QLatin1Char('\n') + lastSave_.message());
     else if (result != TxOk)
         Q_EMIT applyMessage(tr("Send data failed, please try again."));
-    if (foreignPending_) checkForeignChanges();
+    if (foreign) checkForeignChanges();
     return result;
+}
+
+void WindowSession::replayWaiting() {
+    const QVector<HotplugEvent> events = std::exchange(pendingEvents_, {});
+    for (const HotplugEvent& e : events) onDeviceEvent(e);
+    if (const std::optional<std::array<quint8, 3>> b = std::exchange(pendingBattery_, std::nullopt))
+        onBatteryReport((*b)[0], (*b)[1], (*b)[2]);
+    if (const std::optional<quint8> w = std::exchange(pendingWriteStatus_, std::nullopt)) onWriteStatus(*w);
+    if (const std::optional<std::array<quint8, 4>> s = std::exchange(pendingStatus_, std::nullopt))
+        onStatusReport((*s)[0], (*s)[1], (*s)[2], (*s)[3]);
+    if (foreignPending_ && !writing_) checkForeignChanges();
 }
 
 // --- Files saved by another program
 
 void WindowSession::checkForeignChanges() {
-    if (writing_) {
+    // Our own saves still on the queue have not counted their stamps yet.
+    if (busy() || !storageQuiet()) {
         foreignPending_ = true;
         return;
     }

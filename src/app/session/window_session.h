@@ -4,6 +4,8 @@
 #include <QVector>
 #include <array>
 #include <atomic>
+#include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -18,6 +20,8 @@ namespace mousecfg {
 
 class ApplyRunner;
 class ProfileDialogs;
+class StorageQueue;
+class StorageWorker;
 
 // What the battery gauge shows after a battery report.
 struct BatteryState {
@@ -34,7 +38,11 @@ struct BatteryState {
 //
 // Threads: it lives on the GUI thread. During a write the write thread owns both profile sets and
 // the settings files; reports and device changes that arrive meanwhile wait until the write is
-// over.
+// over. After start-up its file work runs on a storage queue (AppServices::storage): the saves
+// the mouse's reports cause, in order, and the reloads, whose sets land on the GUI thread whole.
+// While a reload is on its way the session is busy as during a write, and what would work on the
+// sets first waits for it to land (settle()): the write flow, a slot or mouse chosen, the user's
+// next key or click.
 //
 // Slots: the working set holds the edits of all five slots until Apply writes each to its own
 // bank. Before another slot becomes current (chosen on the selector or on the mouse) the pages
@@ -71,6 +79,14 @@ public:
     bool warningShown() const { return warningShown_; }
     void setWarningShown(bool shown) { warningShown_ = shown; }
     bool writing() const { return writing_; }
+    // A reload of profile sets is on its way from the storage queue.
+    bool reloading() const { return !reloads_.empty(); }
+    // Waits for the storage queue and lands the reloads it has read, so whatever comes next
+    // works on the files and sets as they are now.
+    void settle();
+    // "Cancel": the slot's library profile read again on the storage queue; its record is
+    // replaced when the read lands.
+    void reloadSlotFromLibrary(int slot);
 
     // The slot chosen on the selector: the working set's active slot (the next Apply stores it in
     // the mouse's settings section; the stored set still says what the mouse keeps), recorded in
@@ -119,6 +135,10 @@ public:
     void announceName(const QString& name) { Q_EMIT nameShown(name); }
     void announceLibrary() { Q_EMIT libraryChanged(); }
     void announceSetReloaded() { Q_EMIT setReloaded(); }
+
+protected:
+    // While a reload is on its way, the user's next key or click first lets it land.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 Q_SIGNALS:
     // The pages' own copies are wanted back in the working set now (another slot is about to
@@ -177,12 +197,37 @@ private:
     bool takeForeignChange();
     void reportStage(quint8 stage);
     void reportRate(quint8 rate);
+    // A write or a reload is under way: reports, device changes and timers wait.
+    bool busy() const { return writing_ || reloading(); }
+    // Hands what waited during a write or a reload on, in order: device changes first, then the
+    // last reports; then a change of the folder that waited.
+    void replayWaiting();
+    StorageQueue& storage();
+    // A save on the storage queue, after every earlier one.
+    void saveLater(std::function<void()> save);
+    // `load` runs on the storage queue; `land` then replaces sets on the GUI thread.
+    void reloadLater(std::function<void()> load, std::function<void()> land);
+    // Posts `job`, and hears of its end on the GUI thread (then `after` runs there).
+    void postJob(std::function<void()> job, std::function<void()> after = nullptr);
+    void jobEnded(quint64 number);
+    void landReloads();
 
     AppServices& services_;
     ConnectionMonitor monitor_;
     ConfigState working_;
     ConfigState stored_;
     std::unique_ptr<ApplyRunner> ownRunner_;
+    std::unique_ptr<StorageWorker> ownStorage_;  // when the services bring no queue
+    // Jobs posted to the storage queue, numbered; the queue ends them in that order. A job whose
+    // end has not been heard of yet may have saved without its stamp counted.
+    quint64 jobsPosted_ = 0;
+    quint64 jobsEnded_ = 0;
+    bool storageQuiet() const { return jobsEnded_ == jobsPosted_; }
+    struct Reload {
+        std::function<void()> land;
+        std::atomic<bool> loaded{false};  // set on the storage queue once the files are read
+    };
+    std::deque<std::shared_ptr<Reload>> reloads_;  // in the order they were asked for
     ApplyRunner* runner_ = nullptr;
     ProfileDialogs* dialogs_ = nullptr;
     ChangeWatch changeWatch_;
