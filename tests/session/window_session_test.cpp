@@ -168,9 +168,7 @@ TEST(WindowSession, ReportsFromTheMouseArriveThroughTheStatusThreadAndOnTheDispl
         EXPECT_EQ(m.textSize, 60);
         EXPECT_EQ(m.fontFamily, QStringLiteral("Arial"));
     }
-    // Switched off in Config.ini: the pages still follow, the display stays dark. (The session's
-    // queued saves first: this edit bypasses the folder's lock.)
-    s.settle();
+    // Switched off in Config.ini: the pages still follow, the display stays dark.
     rig.setConfig(QStringLiteral("Config/OSD"), 0);
     rig.mouse.changeRateOnMouse(1);
     EXPECT_TRUE(rig.statusUntil([&] { return s.currentRecord().pollrate == 1; }));
@@ -225,7 +223,6 @@ TEST(WindowSession, BatteryReportsGiveLevelsChargingAndTheCable) {
     EXPECT_TRUE(lastBattery(battery).cable);
     EXPECT_EQ(lastBattery(battery).level, 90);
     // A write-status report of 0 makes the next write a full one.
-    s.settle();
     rig.setConfig(QStringLiteral("Config/Diff"), 0);
     s.onWriteStatus(1);
     s.settle();

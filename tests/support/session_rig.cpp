@@ -41,7 +41,8 @@ WindowSession& SessionRig::startSession() {
     return *session;
 }
 
-void SessionRig::setConfig(const QString& key, const QVariant& value) const {
+void SessionRig::setConfig(const QString& key, const QVariant& value) {
+    storage.drain();
     QSettings s(paths.configFile(), QSettings::IniFormat);
     s.setValue(key, value);
 }

@@ -90,7 +90,8 @@ struct SessionRig {
 
     // A started session (what the window does at start-up, without a window).
     WindowSession& startSession();
-    void setConfig(const QString& key, const QVariant& value) const;
+    // Edits Config.ini directly (without the folder's lock), after the saves queued so far.
+    void setConfig(const QString& key, const QVariant& value);
     QVariant config(const QString& key) const;
 
     // Both collections of one path come or go, as the hot-plug service reports a hidraw node.
