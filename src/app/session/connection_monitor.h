@@ -17,7 +17,9 @@ public:
     virtual void stopStatusThread() = 0;
     virtual void startStatusThread() = 0;
     // The current mouse changed: reload the stored profile set into the working set, rewrite the
-    // default profile file, reset the button-page selection, show page 0, refresh every page.
+    // default profile file, reset the button-page selection, show page 0, refresh every page. The
+    // files may be read later (the session reads them on its storage queue and the set lands
+    // whole); the caller carries on meanwhile.
     virtual void reloadAfterDeviceChange() = 0;
     // The mouse list was rebuilt: show `names` on the selector (hidden below two names) with
     // `current` as its caption.
