@@ -11,6 +11,7 @@
 #include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "sim/backend_factory.h"
+#include "storage/config_state_load.h"
 
 namespace mousecfg {
 
@@ -32,6 +33,7 @@ QVector<PresentInterface> mouseInterfaces(HidBackend& backend) {
 }
 
 struct AppRuntime::Impl {
+    std::unique_ptr<ConfigStateLoad> startLoad;
     std::unique_ptr<HidBackend> backend;
     SleepPacer pacer;
     std::unique_ptr<DeviceLink> link;
@@ -46,6 +48,8 @@ struct AppRuntime::Impl {
 
 AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& faults)
     : d_(std::make_unique<Impl>()) {
+    // The stored settings load on threads of their own while the window is built.
+    d_->startLoad = std::make_unique<ConfigStateLoad>(paths);
     d_->backend = makeBackend(simulate, paths, faults);
     d_->link = std::make_unique<DeviceLink>(*d_->backend, d_->pacer);
     d_->status = std::make_unique<StatusReporter>(*d_->link, d_->pacer);
@@ -76,6 +80,7 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
     services_.pointerSpeed = d_->pointerSpeed.get();
     services_.keyCapture = d_->keyCapture.get();
     services_.scheduler = &d_->scheduler;
+    services_.startLoad = d_->startLoad.get();
 
     // mousecfg-osd beside the program; its waits run on the window's timers.
     Scheduler* scheduler = &d_->scheduler;

@@ -6,6 +6,7 @@
 
 namespace mousecfg {
 
+class ConfigStateLoad;
 class DeviceLink;
 class HidBackend;
 class HotplugService;
@@ -36,6 +37,9 @@ struct AppServices {
     // one that sees the keys typed into it only.
     KeyCaptureService* keyCapture = nullptr;
     Scheduler* scheduler = nullptr;
+    // The stored settings' load the program began before the window; none: the session loads
+    // them when it starts.
+    ConfigStateLoad* startLoad = nullptr;
     // The clock of the polling "Dongle Disconnect!" box; none: the box's own 100 ms timer.
     std::function<PollTicker*()> makePollTicker;
     // Logical DPI of the screen the window is on; none: asked from the screen.

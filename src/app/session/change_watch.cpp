@@ -17,13 +17,14 @@ void ChangeWatch::start() {
 }
 
 bool ChangeWatch::foreignChange() const {
-    const quint64 own = ownChangeCount(paths_) - seenOwn_;
-    return loadChangeStamp(paths_).generation != seenGeneration_ + own;
+    const StampSeen now = loadStampSeen(paths_);
+    return now.generation != seenGeneration_ + (now.own - seenOwn_);
 }
 
 void ChangeWatch::acknowledge() {
-    seenOwn_ = ownChangeCount(paths_);
-    seenGeneration_ = loadChangeStamp(paths_).generation;
+    const StampSeen now = loadStampSeen(paths_);
+    seenOwn_ = now.own;
+    seenGeneration_ = now.generation;
 }
 
 }  // namespace mousecfg

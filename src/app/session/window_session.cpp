@@ -16,6 +16,7 @@
 #include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_settings.h"
+#include "storage/config_state_load.h"
 #include "storage/folder_problems.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -35,6 +36,7 @@ WindowSession::WindowSession(AppServices& services, QObject* parent)
 
 WindowSession::~WindowSession() {
     stopStatusThread();
+    if (factoryWrite_.valid()) factoryWrite_.wait();
 }
 
 void WindowSession::start() {
@@ -60,9 +62,8 @@ void WindowSession::start() {
         folderProblems_ = tr("These files of the data folder cannot be used: their settings read as "
                              "defaults, and saving over them fails.") +
                           QLatin1Char('\n') + problems.join(QLatin1Char('\n'));
-    loadSets();
+    loadSets(services_.startLoad);
     announceSets();
-    writeDefaultProfileFile(paths());
     changeWatch_.start();
 
     // The gauge's start values need the connection state (100 with a cable); the second pass
@@ -77,8 +78,16 @@ QString WindowSession::currentSlotName() const {
     return working_.profileNames[static_cast<size_t>(currentSlot())];
 }
 
-void WindowSession::loadSets() {
-    loadConfigState(paths(), stored_);
+void WindowSession::writeFactoryProfile() {
+    if (factoryWrite_.valid()) return;
+    factoryWrite_ = std::async(std::launch::async, [paths = paths()] {
+        const SaveStatus status = writeDefaultProfileFile(paths);
+        if (!status.ok()) qCDebug(lcApp).noquote() << "factory profile not written:" << status.message();
+    });
+}
+
+void WindowSession::loadSets(ConfigStateLoad* begun) {
+    if (!begun || !begun->take(stored_)) loadConfigState(paths(), stored_);
     working_ = stored_;
     hostSpeedAtLoad_.reset();
     if (services_.pointerSpeed) {
