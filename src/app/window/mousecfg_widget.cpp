@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -44,6 +45,27 @@ void fitText(QLabel* label, const QFont& base) {
     label->setFont(fitFontToWidth(base, label->text(), label->width()));
 }
 
+// The icon QIcon(file) makes of an .ico file's images: one pixmap per size, of the highest depth
+// the file had where it holds a size twice.
+QIcon iconFromImages(const QList<QImage>& images) {
+    const auto depth = [](const QImage& image) {
+        const QString d = image.text(QStringLiteral("_q_icoOrigDepth"));
+        return d.isEmpty() ? 32 : d.toInt();
+    };
+    QList<QImage> best;
+    for (const QImage& image : images) {
+        const auto same = std::find_if(best.begin(), best.end(),
+                                       [&image](const QImage& b) { return b.size() == image.size(); });
+        if (same == best.end())
+            best.append(image);
+        else if (depth(image) > depth(*same))
+            *same = image;
+    }
+    QIcon icon;
+    for (const QImage& image : best) icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
 }  // namespace
 
 QString MousecfgWidget::titleFor(const QString& productName, bool simulated) {
@@ -59,7 +81,6 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     const Paths& paths = services_.paths;
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
-    loadBackground();
 
     // The scale level from the screen's logical DPI, published to every widget with the
     // language's font; the translation is in place before any caption is set.
@@ -72,7 +93,6 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     resize(ui.scaled(metrics::kDesignWidth), ui.scaled(metrics::kDesignHeight));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-    setScaleLevel(scaleLevel_);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
     createControls();
@@ -90,8 +110,11 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     // No focus frames: the skinned buttons take no keyboard focus. (A window-wide style sheet
     // would also restyle the message boxes this window parents and lose their white text.)
     for (TarnPushButton* b : findChildren<TarnPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
+    // The skin's images come last: they decode on their own thread meanwhile (see main).
+    loadBackground();
+    setScaleLevel(scaleLevel_);
     // Decoded once: the tray shows the same icon.
-    setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
+    setWindowIcon(iconFromImages(skinpreload::takeAll(paths.skinFile(QStringLiteral("icon.ico")))));
 
     // What the first frame does not show comes once it is out: on the first paint, or on the
     // first turn of the event loop when the window starts hidden.
@@ -108,6 +131,7 @@ void MousecfgWidget::finishStartUp() {
     connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
     connect(tray_, &Tray::quitRequested, this, [this] { quitProgram(0); });
     tray_->retranslate();
+    session_.writeFactoryProfile();
     // The skin's panels and gradients take a fraction of the memory as runs.
     backgroundRuns_ = RunImage(scaledBackgrounds_[static_cast<size_t>(scaleLevel_)].toImage());
     if (!backgroundRuns_.isNull()) {
@@ -142,6 +166,7 @@ void MousecfgWidget::createControls() {
     minimise_ = makeButton(
         {QStringLiteral("min-1.png"), QStringLiteral("min-2.png"), QStringLiteral("min-3.png")}, "minButton");
     pictures_ = new ProductPictures(paths, this);
+    pictures_->setImageSource(&skinpreload::take);
     KeyCaptureService* keys = services_.keyCapture;
     if (!keys) {
         ownKeyCapture_ = std::make_unique<FocusKeyCaptureService>();
