@@ -110,6 +110,9 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     // No focus frames: the skinned buttons take no keyboard focus. (A window-wide style sheet
     // would also restyle the message boxes this window parents and lose their white text.)
     for (TarnPushButton* b : findChildren<TarnPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
+    // The keyboard focus starts on the frame itself: a text field has it (and a blinking caret,
+    // which wakes the program twice a second) once the user clicks or tabs into it.
+    setFocus();
     // The skin's images come last: they decode on their own thread meanwhile (see main).
     loadBackground();
     setScaleLevel(scaleLevel_);
