@@ -71,8 +71,10 @@ int main(int argc, char* argv[]) {
     });
     // The window's background, icon and product picture decode on their own thread while the
     // window is built; the thread has ended before the application object goes.
-    skinpreload::begin({paths.skinFile(QStringLiteral("cfgMainback.png")),
-                        paths.skinFile(QStringLiteral("icon.ico")), ProductPictures::frontFile(paths)});
+    const QString background = paths.skinFile(QStringLiteral("cfgMainback.png"));
+    skinpreload::begin(
+        {background, paths.skinFile(QStringLiteral("icon.ico")), ProductPictures::frontFile(paths)},
+        background);
     const auto endPreload = qScopeGuard([] { skinpreload::end(); });
 
     const bool simulate = options.simulate;

@@ -469,8 +469,9 @@ double MousecfgWidget::screenLogicalDpi() const {
 void MousecfgWidget::loadBackground() {
     // Decoded already on its own thread when the program began it (the tests' windows decode it
     // here).
-    background_ =
-        QPixmap::fromImage(skinpreload::take(services_.paths.skinFile(QStringLiteral("cfgMainback.png"))));
+    const QString file = services_.paths.skinFile(QStringLiteral("cfgMainback.png"));
+    background_ = QPixmap::fromImage(skinpreload::take(file));
+    backgroundMask_ = skinpreload::takeAlphaMask(file);
 }
 
 void MousecfgWidget::setScaleLevel(int level) {
@@ -487,8 +488,11 @@ void MousecfgWidget::setScaleLevel(int level) {
     if (back.isNull() && !background_.isNull())
         back = background_.scaled(ui.scaled(metrics::kDesignWidth), ui.scaled(metrics::kDesignHeight),
                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // The skin's transparent parts are not part of the window.
-    if (!back.isNull() && back.hasAlphaChannel()) setMask(back.mask());
+    // The skin's transparent parts are not part of the window (the mask of the image as decoded
+    // serves the scale that draws it at its own size).
+    if (!back.isNull() && back.hasAlphaChannel())
+        setMask(backgroundMask_.size() == back.size() ? QBitmap::fromImage(backgroundMask_) : back.mask());
+    backgroundMask_ = QImage();
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent* event) {

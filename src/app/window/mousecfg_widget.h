@@ -115,6 +115,7 @@ private:
     QPoint originAtPress_;
     int scaleLevel_ = 0;
     QPixmap background_;
+    QImage backgroundMask_;  // decoded with the background, until the first scale takes it
     std::array<QPixmap, 17> scaledBackgrounds_;
     // After the first frame, the background of the current scale as runs in place of both pixmaps.
     RunImage backgroundRuns_;

@@ -1,5 +1,6 @@
 #include "app/window/skin_preload.h"
 
+#include <QColor>
 #include <QFontDatabase>
 #include <QImageReader>
 #include <condition_variable>
@@ -37,6 +38,8 @@ struct Pending {
     std::thread thread;
     QStringList waiting;  // begun, not decoded yet
     std::map<QString, QList<QImage>> decoded;
+    QString maskedFile;
+    QImage mask;
 };
 
 Pending& pending() {
@@ -58,14 +61,36 @@ bool takePreloaded(const QString& file, QList<QImage>& out) {
 
 }  // namespace
 
-void begin(const QStringList& files) {
+QImage alphaMask(const QImage& image) {
+    if (image.isNull() || !image.hasAlphaChannel()) return QImage();
+    const QImage argb =
+        image.format() == QImage::Format_ARGB32 || image.format() == QImage::Format_ARGB32_Premultiplied
+            ? image
+            : image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QImage mask(argb.size(), QImage::Format_MonoLSB);
+    if (mask.isNull()) return QImage();
+    mask.setColorCount(2);
+    mask.setColor(0, QColor(Qt::color0).rgba());
+    mask.setColor(1, QColor(Qt::color1).rgba());
+    mask.fill(0);
+    for (int y = 0; y < argb.height(); ++y) {
+        const QRgb* src = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+        uchar* dest = mask.scanLine(y);
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(src[x]) > 0) dest[x >> 3] |= static_cast<uchar>(1 << (x & 7));
+    }
+    return mask;
+}
+
+void begin(const QStringList& files, const QString& maskedFile) {
     Pending& p = pending();
     {
         const std::lock_guard<std::mutex> lock(p.mutex);
         if (p.thread.joinable()) return;
         p.waiting = files;
+        p.maskedFile = maskedFile;
     }
-    p.thread = std::thread([&p, files] {
+    p.thread = std::thread([&p, files, maskedFile] {
         // Fontconfig's start (reading its configuration and caches) happens once per process,
         // under Qt's font database lock: here it overlaps the window's construction.
         QFontDatabase().families();
@@ -73,7 +98,9 @@ void begin(const QStringList& files) {
             QList<QImage> images = decodeAll(file);
             // A single picture is made drawable here; an icon's sizes stay as read.
             if (images.size() == 1) images.first() = drawable(std::move(images.first()));
+            const QImage mask = file == maskedFile ? alphaMask(images.value(0)) : QImage();
             const std::lock_guard<std::mutex> lock(p.mutex);
+            if (file == maskedFile) p.mask = mask;
             p.decoded[file] = std::move(images);
             p.waiting.removeOne(file);
             p.done.notify_all();
@@ -93,12 +120,23 @@ QList<QImage> takeAll(const QString& file) {
     return images;
 }
 
+QImage takeAlphaMask(const QString& file) {
+    Pending& p = pending();
+    std::unique_lock<std::mutex> lock(p.mutex);
+    if (file.isEmpty() || file != p.maskedFile) return QImage();
+    p.done.wait(lock, [&] { return !p.waiting.contains(file); });
+    p.maskedFile.clear();
+    return std::exchange(p.mask, QImage());
+}
+
 void end() {
     Pending& p = pending();
     if (p.thread.joinable()) p.thread.join();
     const std::lock_guard<std::mutex> lock(p.mutex);
     p.waiting.clear();
     p.decoded.clear();
+    p.maskedFile.clear();
+    p.mask = QImage();
 }
 
 }  // namespace mousecfg::skinpreload

@@ -11,9 +11,9 @@
 // thread.
 namespace mousecfg::skinpreload {
 
-// Starts decoding `files`, in this order; called once, early, right after the application object
-// exists.
-void begin(const QStringList& files);
+// Starts decoding `files`, in this order, and the alpha mask of `maskedFile` (one of them); called
+// once, early, right after the application object exists.
+void begin(const QStringList& files, const QString& maskedFile = QString());
 
 // The decoded `file`, in the form the raster paint engine draws and a pixmap keeps (premultiplied
 // alpha, or RGB32 without alpha): the begun decoding when it was of `file` (waiting for it to end
@@ -22,6 +22,14 @@ void begin(const QStringList& files);
 QImage take(const QString& file);
 // Every image of `file`, in its order (an icon's sizes), as they were read.
 QList<QImage> takeAll(const QString& file);
+
+// The alpha mask of the begun `maskedFile` (waiting for it if need be); a null image for any other
+// file or a second take.
+QImage takeAlphaMask(const QString& file);
+
+// The mask QPixmap::mask() makes of a picture with alpha: a 1-bit image with the bits set where
+// a pixel is not fully transparent.
+QImage alphaMask(const QImage& image);
 
 // Waits for the thread; called before the application object goes. What was not taken is
 // dropped.
