@@ -69,11 +69,11 @@ int main(int argc, char* argv[]) {
         activationTarget->showFromActivation();
         qCDebug(lcApp) << "a later start asked for the window; visible:" << activationTarget->isVisible();
     });
-    // The window's background, icon and product picture decode on their own thread while the
+    // The window's background, product picture and icon decode on their own thread while the
     // window is built; the thread has ended before the application object goes.
     const QString background = paths.skinFile(QStringLiteral("cfgMainback.png"));
     skinpreload::begin(
-        {background, paths.skinFile(QStringLiteral("icon.ico")), ProductPictures::frontFile(paths)},
+        {background, ProductPictures::frontFile(paths), paths.skinFile(QStringLiteral("icon.ico"))},
         background);
     const auto endPreload = qScopeGuard([] { skinpreload::end(); });
 

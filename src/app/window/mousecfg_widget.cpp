@@ -116,8 +116,6 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     // The skin's images come last: they decode on their own thread meanwhile (see main).
     loadBackground();
     setScaleLevel(scaleLevel_);
-    // Decoded once: the tray shows the same icon.
-    setWindowIcon(iconFromImages(skinpreload::takeAll(paths.skinFile(QStringLiteral("icon.ico")))));
 
     // What the first frame does not show comes once it is out: on the first paint, or on the
     // first turn of the event loop when the window starts hidden.
@@ -129,6 +127,10 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
 void MousecfgWidget::finishStartUp() {
     if (startUpFinished_) return;
     startUpFinished_ = true;
+    // The icon is not part of the frame; one set already (from the working folder, by the program's
+    // start) stays. Decoded once: the tray shows the same icon.
+    const QList<QImage> icon = skinpreload::takeAll(services_.paths.skinFile(QStringLiteral("icon.ico")));
+    if (!testAttribute(Qt::WA_SetWindowIcon)) setWindowIcon(iconFromImages(icon));
     tray_ = new Tray(services_.paths, this);
     connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
     connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
