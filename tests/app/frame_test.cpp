@@ -64,13 +64,9 @@ TEST(Frame, AStartWithNothingChangedLeavesEverySettingsFileAsItWas) {
     const auto before = test::snapshot(rig.data.root());
     ASSERT_FALSE(before.empty());
     run();
-    const auto after = test::snapshot(rig.data.root());
-    QStringList changed;  // rewritten, new or gone
-    for (const auto& [file, what] : after)
-        if (!before.count(file) || before.at(file) != what) changed << file;
-    for (const auto& entry : before)
-        if (!after.count(entry.first)) changed << entry.first;
-    EXPECT_EQ(changed.join(QLatin1Char(' ')).toStdString(), "");
+    EXPECT_EQ(
+        test::changedEntries(before, test::snapshot(rig.data.root())).join(QLatin1Char(' ')).toStdString(),
+        "");
 }
 
 TEST(Frame, TheSidePictureIsDecodedWhenFirstShown) {

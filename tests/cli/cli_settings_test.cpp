@@ -88,7 +88,7 @@ TEST(CliSettings, SetThenShowRoundTripsThroughTheFiles) {
         const QJsonObject view = rig.json({QStringLiteral("show"), QStringLiteral("--all")});
         EXPECT_EQ(at(view, QLatin1String(c.path)), c.json);
 
-        const std::string before = rig.folder();
+        const auto before = rig.folder();
         ASSERT_EQ(rig.run(QStringList{QStringLiteral("set")} + head + got.split(QLatin1Char(' '))), kCliOk);
         EXPECT_TRUE(rig.out.contains(QLatin1String("unchanged"))) << rig.out.toStdString();
         EXPECT_EQ(rig.folder(), before);
@@ -162,7 +162,7 @@ TEST(CliSettings, RefusalsChangeNoFile) {
         {"show --all --profile 2", kCliUsageError, "exclude"},
     };
     SettingsRig rig;
-    const std::string before = rig.folder();
+    const auto before = rig.folder();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
         EXPECT_EQ(rig.run(words(c.args)), c.code);
@@ -176,7 +176,7 @@ TEST(CliSettings, RefusalsChangeNoFile) {
     // A profile whose name would put its file outside the folder is not saved at all.
     SettingsRig hostile;
     hostile.setConfig(QStringLiteral("Config/Profile1"), QStringLiteral("../escaped"));
-    const std::string untouched = hostile.folder();
+    const auto untouched = hostile.folder();
     EXPECT_EQ(hostile.run(words("set rate 500")), kCliRefused);
     EXPECT_TRUE(hostile.err.contains(QLatin1String("../escaped"))) << hostile.err.toStdString();
     EXPECT_EQ(hostile.folder(), untouched);
@@ -385,11 +385,11 @@ TEST(CliSettings, UseLoadsALibraryProfileIntoTheActiveSlot) {
     EXPECT_TRUE(rig.out.contains(QLatin1String("  Profile 2\n"))) << rig.out.toStdString();
 
     // A name another slot carries is refused, and so is a list entry without a file.
-    const std::string before = rig.folder();
+    const auto before = rig.folder();
     EXPECT_EQ(rig.run({QStringLiteral("use"), QStringLiteral("Profile 3")}), kCliRefused);
     EXPECT_TRUE(rig.err.contains(QLatin1String("Profile is Already Used!"))) << rig.err.toStdString();
     ASSERT_TRUE(QFile::remove(library + QStringLiteral("/Profile 2.prof")));
-    const std::string withoutFile = rig.folder();
+    const auto withoutFile = rig.folder();
     EXPECT_EQ(rig.run({QStringLiteral("use"), QStringLiteral("Profile 2")}), kCliRefused);
     EXPECT_EQ(rig.folder(), withoutFile);
     EXPECT_NE(before, withoutFile);

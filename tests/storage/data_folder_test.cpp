@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QSettings>
