@@ -37,6 +37,7 @@ void IniReader::open(const QString& root, const QString& file) {
     issue_ = readCheckedFile(root, file, bytes);
     if (issue_ == FileIssue::None) {
         records_ = IniRecords::read(file, bytes);
+        if (records_.source() == IniRecords::Source::None) issue_ = FileIssue::Unreadable;
     } else if (issue_ != FileIssue::Missing) {
         qCWarning(lcStorage).noquote() << "not reading" << file << "- it" << describeFileIssue(issue_);
     }

@@ -1,11 +1,17 @@
 #include "storage/ini_records.h"
 
+#include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDataStream>
+#include <QDir>
+#include <QFile>
 #include <QMetaType>
+#include <QTemporaryFile>
 #include <algorithm>
 #include <cstring>
 
 #include "storage/ini_file.h"
+#include "storage/ini_guard.h"
 #include "storage/storage_log.h"
 
 namespace mousecfg {
@@ -239,6 +245,37 @@ QString normalizedKey(const QString& key) {
     return out;
 }
 
+// A file of the temporary folder holding `bytes` until the object goes. QSettings keeps what it
+// parsed by file name, size and time of change, so every copy gets a name not used before in this
+// process.
+class PrivateCopy {
+public:
+    explicit PrivateCopy(const QByteArray& bytes) {
+        static QAtomicInt counter;
+        QTemporaryFile file(QDir::tempPath() + QStringLiteral("/mousecfg-%1-%2-XXXXXX.ini")
+                                                   .arg(QCoreApplication::applicationPid())
+                                                   .arg(counter.fetchAndAddRelaxed(1)));
+        file.setAutoRemove(false);
+        if (!file.open()) return;
+        path_ = file.fileName();
+        if (file.write(bytes) != bytes.size() || !file.flush()) {
+            file.close();
+            QFile::remove(path_);
+            path_.clear();
+        }
+    }
+    ~PrivateCopy() {
+        if (!path_.isEmpty()) QFile::remove(path_);
+    }
+    PrivateCopy(const PrivateCopy&) = delete;
+    PrivateCopy& operator=(const PrivateCopy&) = delete;
+    bool ok() const { return !path_.isEmpty(); }
+    const QString& path() const { return path_; }
+
+private:
+    QString path_;
+};
+
 }  // namespace
 
 IniRecords IniRecords::read(const QString& file, const QByteArray& bytes) {
@@ -345,7 +382,19 @@ bool IniRecords::readOnePass(const QByteArray& bytes, bool utf8, IniRecords& out
 
 IniRecords IniRecords::readWithQSettings(const QString& file, const QByteArray& bytes) {
     IniRecords r;
-    IniSettings settings(file, bytes);
+    QByteArray safe = bytes;
+    const QStringList dropped = dropUnsafeVariants(safe);
+    if (!dropped.isEmpty())
+        qCWarning(lcStorage).noquote() << "ignoring" << dropped.join(QStringLiteral(", ")) << "in" << file
+                                       << "- stored objects other than colours are not read";
+    // QSettings reads only files by name: it gets a private copy of exactly the bytes that were
+    // checked, so that a file replaced or grown meanwhile is never what it parses.
+    const PrivateCopy copy(safe);
+    if (!copy.ok()) {
+        qCWarning(lcStorage).noquote() << "cannot read" << file << "- no room for a private copy";
+        return r;
+    }
+    IniSettings settings(copy.path(), safe);
     const QStringList keys = settings.allKeys();
     r.reserve(keys.size());
     for (const QString& key : keys) {

@@ -32,7 +32,9 @@ public:
     static IniRecords read(const QString& file, const QByteArray& bytes);
     // The one-pass reader alone: false, and `out` left empty, when it hands the file back.
     static bool readOnePass(const QByteArray& bytes, bool utf8, IniRecords& out);
-    // QSettings alone (it reads `file` from disk; `bytes` select the text encoding).
+    // QSettings alone, given a private copy of `bytes` without the lines dropUnsafeVariants
+    // removes (`file` only names it in log lines). Empty, with source None, when no copy can be
+    // made.
     static IniRecords readWithQSettings(const QString& file, const QByteArray& bytes);
 
     // As QSettings::value and QSettings::contains.

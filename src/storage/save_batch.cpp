@@ -19,6 +19,7 @@
 
 #include "storage/file_checks.h"
 #include "storage/ini_file.h"
+#include "storage/ini_guard.h"
 #include "storage/ini_records.h"
 #include "storage/storage_log.h"
 
@@ -218,10 +219,21 @@ SaveStatus SaveBatch::stage(const Entry& entry, bool inside, Staged& out) const 
     // "\x" escapes keep them all. A hand-edited UTF-8 file is therefore read with its encoding
     // first and its keys carried over into a new file.
     std::vector<std::pair<QString, QVariant>> carried;
-    if (!entry.fresh && readsAsUtf8(content)) {
-        IniSettings old(entry.file, content);
-        for (const QString& key : old.allKeys()) carried.emplace_back(key, old.value(key));
-        content.clear();
+    if (!entry.fresh && !entry.edits.empty()) {
+        // QSettings would decode stored objects with garbage counts in a hand-made file; what it
+        // cannot read safely is left out of the new file, as it was left out when read.
+        const QStringList dropped = dropUnsafeVariants(content);
+        if (!dropped.isEmpty())
+            qCWarning(lcStorage).noquote()
+                << "leaving" << dropped.join(QStringLiteral(", ")) << "out of" << entry.file;
+        if (readsAsUtf8(content)) {
+            const IniRecords old = IniRecords::read(entry.file, content);
+            if (old.source() == IniRecords::Source::None)
+                return SaveStatus::failure(SaveResult::Failed, entry.file,
+                                           QStringLiteral("the file could not be read"));
+            for (const QString& key : old.keys()) carried.emplace_back(key, old.value(key));
+            content.clear();
+        }
     }
     // The new file keeps the permissions of the one it replaces.
     struct stat st {};

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QDir>
 #include <QSettings>
 #include <random>
@@ -8,6 +9,8 @@
 #include "random_state.h"
 #include "state_compare.h"
 #include "storage/app_settings.h"
+#include "storage/ini_guard.h"
+#include "storage/ini_records.h"
 #include "storage/paths.h"
 #include "storage/profile_files.h"
 #include "storage/profile_library.h"
@@ -270,6 +273,63 @@ TEST(BadInput, AlertAndDisplaySwitchesReadSafely) {
         data.writeFile(QStringLiteral("Configs/Config.ini"), QByteArray("[Config]\n") + c.ini);
         EXPECT_EQ(appsettings::loadBatteryAlert(data.paths()), c.alert);
         EXPECT_EQ(appsettings::loadOsdEnabled(data.paths()), c.osd);
+    }
+}
+
+// A hand-made file may hold a stored object of another type than a colour; here a polygon whose
+// count asks for about 9 GB, which QSettings would try to allocate. Wherever such a value hides
+// (escaped "@", quotes, a list, a continued line), its line reads as absent and a save leaves it
+// out; every other line reads and is kept as before.
+TEST(BadInput, StoredObjectsOtherThanColoursAreNeverDecoded) {
+    const QByteArray polygon = R"(@Variant(\0\0\0GI\x43())";
+    const QByteArray colour = R"(@Variant(\0\0\0\x43\x1\xff\xff\x12\x12\xab\xab\x34\x34\0\0))";
+    struct Case {
+        QByteArray line;
+        bool dropped;
+        bool comment = false;
+    };
+    const std::vector<Case> cases = {
+        {"k=" + polygon, true},
+        {"k = " + polygon + "  ", true},
+        {R"(k=\x40Variant(\0\0\0GI\x43())", true},
+        {R"(k=\100Variant(\0\0\0GI\x43())", true},
+        {"k=\"" + polygon + "\"", true},
+        {"k=a, " + polygon, true},
+        {"k=@Variant(\\0\\0\\0G\\\nI\\x43()", true},
+        {"k=\xEF\xBB\xBF" + polygon, true},
+        {"k=" + colour, false},
+        {"k=x" + polygon, false},
+        {"k=@" + polygon, false},
+        {";k=" + polygon, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        const QByteArray file = "[S]\nbefore=1\n" + c.line + "\nafter=2\n";
+        QByteArray cleaned = file;
+        EXPECT_EQ(dropUnsafeVariants(cleaned), c.dropped ? QStringList{QStringLiteral("k")} : QStringList());
+        if (!c.dropped) {
+            EXPECT_EQ(cleaned, file);
+        }
+
+        test::TempData data;
+        data.writeFile(QStringLiteral("Configs/Config.ini"), file);
+        const QString path = data.paths().configFile();
+        const auto check = [&](const IniRecords& r) {
+            EXPECT_EQ(r.value(QStringLiteral("S/before")).toInt(), 1);
+            EXPECT_EQ(r.value(QStringLiteral("S/after")).toInt(), 2);
+            EXPECT_EQ(r.contains(QStringLiteral("S/k")), !c.dropped && !c.comment);
+            if (c.line == "k=" + colour) {
+                EXPECT_EQ(r.value(QStringLiteral("S/k")).value<QColor>(), QColor(0x12, 0xab, 0x34));
+            }
+        };
+        check(IniRecords::read(path, file));
+        ASSERT_TRUE(appsettings::saveDiff(data.paths(), 1).ok());
+        const QByteArray saved = data.readFile(QStringLiteral("Configs/Config.ini"));
+        const IniRecords after = IniRecords::read(path, saved);
+        check(after);
+        EXPECT_EQ(after.value(QStringLiteral("Config/Diff")).toInt(), 1);
+        QByteArray again = saved;
+        EXPECT_TRUE(dropUnsafeVariants(again).isEmpty());
     }
 }
 
