@@ -257,7 +257,7 @@ TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
         EXPECT_EQ(rig.run(args), kCliFileRefused);
         EXPECT_EQ(rig.errText.count(QLatin1Char('\n')), 1) << rig.errText.toStdString();
         EXPECT_TRUE(rig.sentCommands().empty());
-        EXPECT_EQ(test::dataSnapshot(rig.data), before);
+        EXPECT_TRUE(test::unchanged(before, test::dataSnapshot(rig.data)));
     }
 
     // Another program holds the data folder: import, apply, set and use give up after the wait.
@@ -279,7 +279,7 @@ TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
     EXPECT_EQ(busyApply, kCliFileRefused);
     EXPECT_EQ(busySet, kCliFileRefused);
     EXPECT_EQ(busyUse, kCliFileRefused);
-    EXPECT_EQ(test::dataSnapshot(rig.data), before);
+    EXPECT_TRUE(test::unchanged(before, test::dataSnapshot(rig.data)));
     EXPECT_TRUE(rig.errText.contains(QStringLiteral("another program is saving")));
     EXPECT_TRUE(rig.sentCommands().empty());
 }

@@ -26,7 +26,7 @@ TEST(MacroFiles, PathStaysInsideTheMacroFolder) {
         EXPECT_FALSE(writeMacroFile(data.paths(), bad, macro));
         EXPECT_TRUE(readMacroEvents(data.paths(), bad).isEmpty());
     }
-    EXPECT_EQ(test::snapshot(data.root()), before);
+    EXPECT_TRUE(test::unchanged(before, test::snapshot(data.root())));
     // A planted file one level up is never read through a crafted name.
     data.writeFile(QStringLiteral("Configs/x.MSMACRO"), "[Setting]\nCount=1\nMap_0=132\n");
     EXPECT_TRUE(readMacroEvents(data.paths(), QStringLiteral("../x")).isEmpty());

@@ -81,7 +81,7 @@ TEST(MacroLibrary, FullListRefusesNewNamesAndImports) {
     QString name;
     EXPECT_EQ(l.lib.importFile(l.data.path(QStringLiteral("in/y.MSMACRO")), &name), R::Full);
     // Nothing reached the folder: no file without a name.
-    EXPECT_EQ(test::snapshot(l.data.paths().macroDir()), test::FolderSnapshot());
+    EXPECT_TRUE(test::unchanged(test::FolderSnapshot(), test::snapshot(l.data.paths().macroDir())));
 }
 
 TEST(MacroLibrary, ImportsSkipTakenNamesAndExportsKeepFiles) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -73,6 +74,14 @@ inline QStringList changedEntries(const FolderSnapshot& before, const FolderSnap
         if (!after.count(entry.first)) changed << entry.first;
     changed.sort();
     return changed;
+}
+
+// For EXPECT_TRUE: a failure names the entries that differ instead of printing both folders.
+inline ::testing::AssertionResult unchanged(const FolderSnapshot& before, const FolderSnapshot& after) {
+    const QStringList changed = changedEntries(before, after);
+    if (changed.isEmpty()) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "new, gone or changed: " << changed.join(QStringLiteral(", ")).toStdString();
 }
 
 }  // namespace mousecfg::test
