@@ -109,10 +109,11 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
 
     // No focus frames: the skinned buttons take no keyboard focus. (A window-wide style sheet
     // would also restyle the message boxes this window parents and lose their white text.)
+    // The tab buttons are the exception: the open tab's button has the first focus, so that
+    // nothing typed before a click lands in the NAME field, and Tab and Space walk the tabs.
     for (TarnPushButton* b : findChildren<TarnPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
-    // The keyboard focus starts on the frame itself: a text field has it (and a blinking caret,
-    // which wakes the program twice a second) once the user clicks or tabs into it.
-    setFocus();
+    focusTabButtons();
+    tabButtons_[static_cast<size_t>(currentTab_)]->setFocus(Qt::OtherFocusReason);
     // The skin's images come last: they decode on their own thread meanwhile (see main).
     loadBackground();
     setScaleLevel(scaleLevel_);
@@ -246,6 +247,7 @@ void MousecfgWidget::layoutControls() {
             ui.scaledRect(69, 90 + 34 * static_cast<int>(i), available ? 154 : 0, available ? 29 : 0));
         tabs_[i]->layout();
     }
+    focusTabButtons();
     apply_->setGeometry(ui.scaledRect(597, 588, 76, 30));
     ok_->setGeometry(ui.scaledRect(439, 588, 0, 0));
     cancel_->setGeometry(ui.scaledRect(518, 588, 0, 0));
@@ -286,9 +288,19 @@ void MousecfgWidget::retranslate() {
     pictures_->reload();
 }
 
+void MousecfgWidget::focusTabButtons() {
+    // A tab without size (a product without lighting) is not reached with Tab either.
+    for (size_t i = 0; i < tabButtons_.size(); ++i)
+        tabButtons_[i]->setFocusPolicy(tabs_[i]->available() ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void MousecfgWidget::switchPage(int index) {
     if (index < 0 || index >= static_cast<int>(tabs_.size())) return;
+    // The focus on a tab button moves with the open tab.
+    const bool tabFocused =
+        std::find(tabButtons_.begin(), tabButtons_.end(), focusWidget()) != tabButtons_.end();
     currentTab_ = index;
+    if (tabFocused) tabButtons_[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason);
     for (size_t i = 0; i < tabButtons_.size(); ++i)
         tabButtons_[i]->setCheckedState(static_cast<int>(i) == index);
     pictures_->show(ProductPictures::View::None);

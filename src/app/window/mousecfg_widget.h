@@ -81,6 +81,8 @@ private:
     void connectSession();
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
+    // The tab buttons of the available tabs take the focus with Tab; the others none.
+    void focusTabButtons();
     void fitLabels();
     int firstTab() const;
     void retranslate();
