@@ -11,12 +11,10 @@
 #include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "sim/backend_factory.h"
+#include "sim/simulated_mouse.h"
+#include "storage/config_state_load.h"
 
 namespace mousecfg {
-
-namespace {
-constexpr int kSimulatedPollMs = 1000;
-}
 
 QVector<PresentInterface> mouseInterfaces(HidBackend& backend) {
     QVector<PresentInterface> out;
@@ -32,6 +30,7 @@ QVector<PresentInterface> mouseInterfaces(HidBackend& backend) {
 }
 
 struct AppRuntime::Impl {
+    std::unique_ptr<ConfigStateLoad> startLoad;
     std::unique_ptr<HidBackend> backend;
     SleepPacer pacer;
     std::unique_ptr<DeviceLink> link;
@@ -46,6 +45,8 @@ struct AppRuntime::Impl {
 
 AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& faults)
     : d_(std::make_unique<Impl>()) {
+    // The stored settings load on threads of their own while the window is built.
+    d_->startLoad = std::make_unique<ConfigStateLoad>(paths);
     d_->backend = makeBackend(simulate, paths, faults);
     d_->link = std::make_unique<DeviceLink>(*d_->backend, d_->pacer);
     d_->status = std::make_unique<StatusReporter>(*d_->link, d_->pacer);
@@ -53,8 +54,16 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
     HidBackend* backend = d_->backend.get();
     InterfaceLister lister = [backend] { return mouseInterfaces(*backend); };
     if (simulate) {
-        // The simulated mouse is invisible to udev: follow its enumeration instead.
-        d_->hotplug = std::make_unique<PollingHotplugService>(lister, kSimulatedPollMs);
+        // The simulated mouse is invisible to udev: its enumeration is looked at again whenever
+        // it says it changed (from any thread: the look runs on the GUI thread), never on a timer.
+        auto polling = std::make_unique<PollingHotplugService>(lister, 0);
+        if (auto* mouse = dynamic_cast<SimulatedMouse*>(backend)) {
+            PollingHotplugService* service = polling.get();
+            mouse->setEnumerationListener([service] {
+                QMetaObject::invokeMethod(service, &PollingHotplugService::poll, Qt::QueuedConnection);
+            });
+        }
+        d_->hotplug = std::move(polling);
         d_->pointerSpeed = std::make_unique<NoPointerSpeed>();
     } else {
         d_->hotplug = makeHotplugService(lister);
@@ -76,6 +85,7 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
     services_.pointerSpeed = d_->pointerSpeed.get();
     services_.keyCapture = d_->keyCapture.get();
     services_.scheduler = &d_->scheduler;
+    services_.startLoad = d_->startLoad.get();
 
     // mousecfg-osd beside the program; its waits run on the window's timers.
     Scheduler* scheduler = &d_->scheduler;
@@ -87,6 +97,7 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
 }
 
 AppRuntime::~AppRuntime() {
+    if (auto* mouse = dynamic_cast<SimulatedMouse*>(d_->backend.get())) mouse->setEnumerationListener({});
     if (d_->status) d_->status->stop();
     if (d_->link) d_->link->CloseDevice();
 }

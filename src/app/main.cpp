@@ -3,11 +3,13 @@
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QScopeGuard>
 
 #include "app/app_command_line.h"
 #include "app/app_runtime.h"
 #include "app/session/app_log.h"
 #include "app/startup_probe.h"
+#include "app/tabs/product_pictures.h"
 #include "app/window/mousecfg_widget.h"
 #include "app/window/skin_preload.h"
 #include "platform/single_instance.h"
@@ -31,6 +33,9 @@ int main(int argc, char* argv[]) {
     // lets QT_AUTO_SCREEN_SCALE_FACTOR scale the window a second time.
     QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+    // The program draws with the raster engine only and has no OpenGL widget: plain raster
+    // windows, so that showing one does not load the system's OpenGL driver.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets, true);
     // Debug output stays off unless asked for: QT_LOGGING_RULES="mousecfg.*.debug=true".
     QLoggingCategory::setFilterRules(QStringLiteral("mousecfg.*.debug=false"));
     if (const AppCommandLine early = AppCommandLine::earlyExit(argc, argv); early.finished)
@@ -64,9 +69,13 @@ int main(int argc, char* argv[]) {
         activationTarget->showFromActivation();
         qCDebug(lcApp) << "a later start asked for the window; visible:" << activationTarget->isVisible();
     });
-    // The window's background decodes on its own thread while the settings load (the window takes
-    // it, so the thread has ended before the program does).
-    skinpreload::begin(paths.skinFile(QStringLiteral("cfgMainback.png")));
+    // The window's background, product picture and icon decode on their own thread while the
+    // window is built; the thread has ended before the application object goes.
+    const QString background = paths.skinFile(QStringLiteral("cfgMainback.png"));
+    skinpreload::begin(
+        {background, ProductPictures::frontFile(paths), paths.skinFile(QStringLiteral("icon.ico"))},
+        background);
+    const auto endPreload = qScopeGuard([] { skinpreload::end(); });
 
     const bool simulate = options.simulate;
     int result = 0;

@@ -61,6 +61,10 @@ bool PollingHotplugService::start() {
     if (started_) return true;
     started_ = true;
     last_ = lister_ ? lister_() : QVector<PresentInterface>();
+    if (intervalMs_ <= 0) {
+        qCDebug(lcHotplug) << "watching HID devices by enumeration when told of a change";
+        return true;
+    }
     auto* timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &PollingHotplugService::poll);
     timer->start(intervalMs_);

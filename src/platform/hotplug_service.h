@@ -67,6 +67,7 @@ QVector<HotplugEvent> diffInterfaces(const QVector<PresentInterface>& before,
 class PollingHotplugService : public HotplugService {
     Q_OBJECT
 public:
+    // `intervalMs` 0: no timer; whoever knows of a change calls poll().
     PollingHotplugService(InterfaceLister lister, int intervalMs, QObject* parent = nullptr);
     bool start() override;
     QString name() const override { return QStringLiteral("polling"); }

@@ -26,6 +26,13 @@ public:
 
     int write(const uint8_t* data, size_t length) override {
         d_->runFrameHook();
+        bool unplugged = false;
+        const int written = writeLocked(data, length, unplugged);
+        if (unplugged) d_->enumerationChanged();
+        return written;
+    }
+
+    int writeLocked(const uint8_t* data, size_t length, bool& unplugged) {
         std::lock_guard<std::mutex> lock(d_->mutex);
         ++d_->writes;
         if (!alive()) return -1;
@@ -42,6 +49,7 @@ public:
         d_->log.push_back(frame);
         if (d_->unplugAfter > 0 && --d_->unplugAfter == 0) {
             d_->unplugLocked();  // gone before it could answer
+            unplugged = true;
             return static_cast<int>(length);
         }
         d_->receive(state_.path, state_.collections, frame);
@@ -154,32 +162,53 @@ std::unique_ptr<HidHandle> SimulatedMouse::open(const QByteArray& path) {
     return std::make_unique<Handle>(d_, which, collections);
 }
 
-void SimulatedMouse::setPresent(Path path, bool present) {
+void SimulatedMouse::setEnumerationListener(std::function<void()> listener) {
+    auto shared = std::make_shared<const std::function<void()>>(std::move(listener));
     std::lock_guard<std::mutex> lock(d_->mutex);
-    const size_t p = static_cast<size_t>(path);
-    if (!present && d_->present[p]) ++d_->generation[p];  // pulled: its handles die
-    d_->present[p] = present;
+    d_->enumerationListener = std::move(shared);
+}
+
+void SimulatedMouse::setPresent(Path path, bool present) {
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        const size_t p = static_cast<size_t>(path);
+        if (!present && d_->present[p]) ++d_->generation[p];  // pulled: its handles die
+        d_->present[p] = present;
+    }
+    d_->enumerationChanged();
 }
 
 void SimulatedMouse::setCollectionsListed(Path path, bool mouseCollection, bool commandCollection) {
-    std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->listMouse[static_cast<size_t>(path)] = mouseCollection;
-    d_->listCommand[static_cast<size_t>(path)] = commandCollection;
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        d_->listMouse[static_cast<size_t>(path)] = mouseCollection;
+        d_->listCommand[static_cast<size_t>(path)] = commandCollection;
+    }
+    d_->enumerationChanged();
 }
 
 void SimulatedMouse::setRelease(Path path, uint16_t release) {
-    std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->release[static_cast<size_t>(path)] = release;
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        d_->release[static_cast<size_t>(path)] = release;
+    }
+    d_->enumerationChanged();
 }
 
 void SimulatedMouse::unplug() {
-    std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->unplugLocked();
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        d_->unplugLocked();
+    }
+    d_->enumerationChanged();
 }
 
 void SimulatedMouse::replug() {
-    std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->present = d_->presentBeforeUnplug;
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        d_->present = d_->presentBeforeUnplug;
+    }
+    d_->enumerationChanged();
 }
 
 void SimulatedMouse::unplugAfterWrites(int n) {
@@ -188,13 +217,19 @@ void SimulatedMouse::unplugAfterWrites(int n) {
 }
 
 void SimulatedMouse::setInitFails(bool fails) {
-    std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->initFails = fails;
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        d_->initFails = fails;
+    }
+    d_->enumerationChanged();
 }
 
 void SimulatedMouse::setExtraDevices(std::vector<HidDeviceInfo> devices) {
-    std::lock_guard<std::mutex> lock(d_->mutex);
-    d_->extra = std::move(devices);
+    {
+        std::lock_guard<std::mutex> lock(d_->mutex);
+        d_->extra = std::move(devices);
+    }
+    d_->enumerationChanged();
 }
 
 QByteArray SimulatedMouse::mousePath(Path path) const {

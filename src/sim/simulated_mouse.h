@@ -70,6 +70,10 @@ public:
     int exit() override;
 
     // --- Plugging and enumeration
+    // Called, on the thread that made it, after every change of what enumerate() lists (plugs,
+    // listed collections, release numbers, init failure, other devices; an unplug during a write
+    // included). Empty: nobody is told.
+    void setEnumerationListener(std::function<void()> listener);
     void setPresent(Path path, bool present);
     // Lists only some collections of a path (a half-enumerated device).
     void setCollectionsListed(Path path, bool mouseCollection, bool commandCollection);

@@ -93,6 +93,7 @@ struct SimulatedMouse::Impl {
     bool silent = false;
     std::shared_ptr<const FrameHook> frameHook;
     int hookedFrames = 0;
+    std::shared_ptr<const std::function<void()>> enumerationListener;
 
     std::vector<QByteArray> log;
     int writes = 0;
@@ -220,6 +221,16 @@ struct SimulatedMouse::Impl {
             }
         }
         deliver(path, simmouse::kCommandCollection, echo);
+    }
+
+    // Tells the listener, if any; called without the lock.
+    void enumerationChanged() {
+        std::shared_ptr<const std::function<void()>> listener;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            listener = enumerationListener;
+        }
+        if (listener && *listener) (*listener)();
     }
 
     void unplugLocked() {

@@ -94,8 +94,8 @@ QString folderKey(const Paths& paths) {
     return cleanAbsolute(paths.dataDir());
 }
 
+// Called with gOwnMutex held.
 void countOwnChange(const Paths& paths) {
-    std::lock_guard<std::mutex> lock(gOwnMutex);
     ++gOwnChanges[folderKey(paths)];
 }
 
@@ -400,6 +400,9 @@ SaveStatus SaveBatch::commit() {
                       QByteArray::number(QCoreApplication::applicationPid()) + '\n';
         Staged stampFile;
         if (checkDataTarget(root, stamp.file) == FileIssue::None && stage(stamp, true, stampFile).ok()) {
+            // The new stamp and our count of it appear together to loadStampSeen() on another
+            // thread, which would otherwise take our own save for another program's.
+            std::lock_guard<std::mutex> lock(gOwnMutex);
             if (renameFile(stampFile.temp, stamp.file))
                 countOwnChange(paths_);
             else
@@ -431,6 +434,11 @@ ChangeStamp loadChangeStamp(const Paths& paths) {
 quint64 ownChangeCount(const Paths& paths) {
     std::lock_guard<std::mutex> lock(gOwnMutex);
     return gOwnChanges.value(folderKey(paths));
+}
+
+StampSeen loadStampSeen(const Paths& paths) {
+    std::lock_guard<std::mutex> lock(gOwnMutex);
+    return {loadChangeStamp(paths).generation, gOwnChanges.value(folderKey(paths))};
 }
 
 SaveStatus removeDataFile(const Paths& paths, const QString& file) {

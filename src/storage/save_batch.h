@@ -100,6 +100,13 @@ QString changeStampFile(const Paths& paths);  // Configs/.mousecfg-stamp
 // further than this count did since it was last looked at was advanced by another program too
 // (the stamp itself only names the last one).
 quint64 ownChangeCount(const Paths& paths);
+// The stamp's generation and ownChangeCount() read together: a save on another thread of this
+// process shows up in both or in neither.
+struct StampSeen {
+    quint64 generation = 0;
+    quint64 own = 0;
+};
+StampSeen loadStampSeen(const Paths& paths);
 
 // Removes a file of the data folder under the folder's lock. Only a regular file reached without
 // a link is removed; a link, FIFO or device node is refused and left as it is. An absent file is

@@ -4,9 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+#include <QTimer>
+#include <thread>
+
 #include "app/session/collection_kind.h"
 #include "device/device_link.h"
+#include "platform/hotplug_service.h"
+#include "sim/fault_plan.h"
 #include "sim/simulated_mouse.h"
+#include "spin.h"
+#include "temp_data.h"
 
 using namespace mousecfg;
 
@@ -45,6 +53,27 @@ TEST(AppRuntime, MouseInterfacesAreTheTwoCollectionsOfEachPath) {
                      line(kCableProductId, kCommandCollection, mouse.commandPath(P::Cable))};
     want.sort();
     EXPECT_EQ(got, want);
+}
+
+TEST(AppRuntime, TheSimulatedMousesPlugsAreFollowedWithoutATimer) {
+    test::TempData data(true);
+    AppRuntime runtime(Paths(QStringLiteral(MOUSECFG_BIN_DIR), data.root()), true, FaultPlan());
+    HotplugService* hotplug = runtime.services().hotplug;
+    ASSERT_TRUE(hotplug->start());
+    EXPECT_TRUE(hotplug->findChildren<QTimer*>().isEmpty()) << "nothing wakes the program to look";
+    QSignalSpy events(hotplug, &HotplugService::deviceEvent);
+    auto* mouse = dynamic_cast<SimulatedMouse*>(runtime.services().backend);
+    ASSERT_NE(mouse, nullptr);
+    // Pulled on another thread, as a fault during a write does.
+    std::thread([mouse] { mouse->unplug(); }).join();
+    EXPECT_EQ(events.count(), 0) << "told on the GUI thread, from its event loop";
+    ASSERT_TRUE(test::spinUntil([&] { return !events.isEmpty(); }));
+    const int removals = events.count();
+    for (const QList<QVariant>& e : events)
+        EXPECT_EQ(e.at(0).value<HotplugEvent>().type, HotplugEvent::Type::Removal);
+    mouse->replug();
+    ASSERT_TRUE(test::spinUntil([&] { return events.count() == 2 * removals; }));
+    EXPECT_EQ(events.last().at(0).value<HotplugEvent>().type, HotplugEvent::Type::Arrival);
 }
 
 }  // namespace

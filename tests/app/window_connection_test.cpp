@@ -76,6 +76,9 @@ TEST(WindowConnection, LastMouseUnpluggedAndPluggedBack) {
             .setValue("PROFILE/ledDisable", ledDisable);
         MousecfgWidget& w = rig.create();
         EXPECT_EQ(w.currentTab(), firstTab);
+        // That tab's button has the first focus; a tab without size is not reached with Tab.
+        EXPECT_EQ(w.focusWidget(), rig.find(firstTab == TabLighting ? "tabLighting" : "tabCustomize"));
+        EXPECT_EQ(rig.find("tabLighting")->focusPolicy(), ledDisable ? Qt::NoFocus : Qt::TabFocus);
         rig.scheduler.runPending();
         ASSERT_TRUE(w.isVisible());
         rig.click("tabDpi");

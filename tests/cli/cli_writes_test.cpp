@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QRegularExpression>
 #include <QSettings>
 #include <functional>
@@ -12,6 +10,7 @@
 
 #include "cli/cli_command.h"
 #include "device/pacer.h"
+#include "folder_snapshot.h"
 #include "sim/simulated_mouse.h"
 #include "storage/app_settings.h"
 #include "storage/data_lock.h"
@@ -212,26 +211,6 @@ TEST(CliWrites, ExportAndImportWithTheProductCheck) {
     EXPECT_EQ(rig.run({QStringLiteral("export"), file, file}), kCliUsageError);
 }
 
-namespace {
-
-// Every regular file below the data folder with a hash of its content (the empty lock file that a
-// first save creates aside).
-std::string folderContent(const QString& root) {
-    QStringList out;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        if (f.fileName().endsWith(QLatin1String("/.mousecfg.lock"))) continue;
-        if (f.open(QIODevice::ReadOnly))
-            out << f.fileName() + QLatin1Char(' ') +
-                       QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-    }
-    out.sort();
-    return out.join(QLatin1Char('\n')).toStdString();
-}
-
-}  // namespace
-
 // Files that are not a whole settings set, a folder that cannot be written and a folder another
 // program is saving in: exit 65 with one line, nothing sent, no file changed.
 TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
@@ -274,11 +253,11 @@ TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
         SCOPED_TRACE(c.what);
         CliRig rig;
         const QStringList args = c.prepare(rig);
-        const std::string before = folderContent(rig.data.root());
+        const auto before = test::dataSnapshot(rig.data);
         EXPECT_EQ(rig.run(args), kCliFileRefused);
         EXPECT_EQ(rig.errText.count(QLatin1Char('\n')), 1) << rig.errText.toStdString();
         EXPECT_TRUE(rig.sentCommands().empty());
-        EXPECT_EQ(folderContent(rig.data.root()), before);
+        EXPECT_TRUE(test::unchanged(before, test::dataSnapshot(rig.data)));
     }
 
     // Another program holds the data folder: import, apply, set and use give up after the wait.
@@ -289,7 +268,7 @@ TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
     int busyImport = -1, busyApply = -1, busySet = -1, busyUse = -1;
     DataFolderLock held(rig.data.paths());
     rig.sim.clearFrameLog();
-    const std::string before = folderContent(rig.data.root());
+    const auto before = test::dataSnapshot(rig.data);
     std::thread([&] {
         busyImport = rig.run({QStringLiteral("import"), file});
         busyApply = rig.run({QStringLiteral("apply"), QStringLiteral("--all")});
@@ -300,7 +279,7 @@ TEST(CliWrites, RefusedFilesAndUnwritableFoldersExit65AndChangeNothing) {
     EXPECT_EQ(busyApply, kCliFileRefused);
     EXPECT_EQ(busySet, kCliFileRefused);
     EXPECT_EQ(busyUse, kCliFileRefused);
-    EXPECT_EQ(folderContent(rig.data.root()), before);
+    EXPECT_TRUE(test::unchanged(before, test::dataSnapshot(rig.data)));
     EXPECT_TRUE(rig.errText.contains(QStringLiteral("another program is saving")));
     EXPECT_TRUE(rig.sentCommands().empty());
 }

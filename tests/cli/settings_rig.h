@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
-#include <QDirIterator>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
 
 #include "cli/cli_command.h"
 #include "device/pacer.h"
+#include "folder_snapshot.h"
 #include "sim/simulated_mouse.h"
 #include "storage/macro_files.h"
 #include "temp_data.h"
@@ -60,21 +59,7 @@ struct SettingsRig {
         ASSERT_TRUE(writeMacroFile(data.paths(), name, m));
         ASSERT_TRUE(addMacroName(data.paths(), name));
     }
-    // Every file below the data folder with a hash of its bytes, one per line (the empty lock
-    // file that the first lock of the folder creates left out).
-    std::string folder() const {
-        QStringList files;
-        QDirIterator it(data.root(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile f(it.next());
-            if (f.fileName().endsWith(QLatin1String("/.mousecfg.lock"))) continue;
-            if (f.open(QIODevice::ReadOnly))
-                files << f.fileName() + QLatin1Char(' ') +
-                             QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-        }
-        files.sort();
-        return files.join(QLatin1Char('\n')).toStdString();
-    }
+    FolderSnapshot folder() const { return dataSnapshot(data); }
 
     TempData data;
     SimulatedMouse sim;

@@ -297,6 +297,41 @@ TEST(SimulatedMouse, InputRoutingQueueLimitAndUnplug) {
     EXPECT_EQ(node.openHandleCount(), 3);
 }
 
+TEST(SimulatedMouse, EveryChangeOfTheEnumerationIsToldAndNothingElse) {
+    using P = SimulatedMouse::Path;
+    SimulatedMouse sim;
+    int told = 0;
+    sim.setEnumerationListener([&told] { ++told; });
+    const std::vector<std::pair<const char*, std::function<void()>>> changes{
+        {"plug", [&] { sim.setPresent(P::Cable, true); }},
+        {"collections", [&] { sim.setCollectionsListed(P::Cable, true, false); }},
+        {"release", [&] { sim.setRelease(P::Receiver, 0x0200); }},
+        {"init", [&] { sim.setInitFails(false); }},
+        {"others", [&] { sim.setExtraDevices({}); }},
+        {"unplug", [&] { sim.unplug(); }},
+        {"replug", [&] { sim.replug(); }},
+    };
+    for (const auto& [what, change] : changes) {
+        const int before = told;
+        change();
+        EXPECT_EQ(told, before + 1) << what;
+    }
+    // Frames tell nothing, but the one after which the mouse is pulled does.
+    auto handle = sim.open(sim.commandPath(P::Receiver));
+    ASSERT_TRUE(handle);
+    sim.unplugAfterWrites(2);
+    std::array<uint8_t, 64> frame{};
+    const int before = told;
+    handle->write(frame.data(), 33);
+    EXPECT_EQ(told, before);
+    handle->write(frame.data(), 33);
+    EXPECT_EQ(told, before + 1);
+    EXPECT_TRUE(sim.enumerate().empty());
+    sim.setEnumerationListener({});
+    sim.replug();
+    EXPECT_EQ(told, before + 1) << "no listener: nobody told";
+}
+
 TEST(SimulatedMouse, StatusRequestAnswers) {
     SimLink t;
     t.sim.setBatteryMillivolts(3700);

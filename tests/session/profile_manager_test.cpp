@@ -10,6 +10,7 @@
 
 #include "app/session/apply_runner.h"
 #include "app/session/profile_dialogs.h"
+#include "folder_snapshot.h"
 #include "session_rig.h"
 #include "storage/app_settings.h"
 #include "storage/profile_files.h"
@@ -59,21 +60,13 @@ protected:
     // Everything a refused operation must leave alone.
     struct Snapshot {
         QStringList list;
-        QStringList files;
+        test::FolderSnapshot files;
         ConfigState working;
         bool operator==(const Snapshot& o) const {
             return list == o.list && files == o.files && working == o.working;
         }
     };
-    Snapshot snapshot() const {
-        QStringList files;
-        QDir root(data.root());
-        for (const QString& f :
-             QDir(data.path(QStringLiteral("Configs/FARROW/Profile"))).entryList(QDir::Files))
-            files << f + QLatin1Char(':') + QString::number(QFileInfo(lib(f.chopped(5))).size());
-        for (const QString& f : root.entryList(QDir::Files | QDir::NoDotAndDotDot)) files << f;
-        return {listOnDisk(), files, working};
-    }
+    Snapshot snapshot() const { return {listOnDisk(), test::dataSnapshot(data), working}; }
 
     test::SessionRig rig;
     test::TempData& data = rig.data;
@@ -363,8 +356,9 @@ TEST_F(ProfileOps, ExportStampsTheProductAndImportChecksIt) {
         const QString hostile = data.path(QString::fromLatin1(bad));
         QFile::copy(out, hostile);
         dialogs.file = hostile;
+        const Snapshot beforeBad = snapshot();
         EXPECT_EQ(manager->importProfile(), ProfileResult::Refused) << bad;
-        EXPECT_TRUE(snapshot() == before) << bad;
+        EXPECT_TRUE(snapshot() == beforeBad) << bad;
     }
     EXPECT_EQ(dialogs.warnings.size(), 4);
     EXPECT_EQ(writes.size(), 1u);

@@ -60,8 +60,8 @@ TEST(WindowSession, StartLoadsBothSetsStartsTheStatusThreadOnceAndAsksForTheWind
     EXPECT_TRUE(working == expected);
     ASSERT_EQ(slot.count(), 1);
     EXPECT_EQ(slot.at(0).at(0).toInt(), currentProfileIndex(expected));
-    EXPECT_TRUE(
-        rig.data.readFile(QStringLiteral("Configs/Profile/DefaultProfile.prof")).startsWith("[PROFILE]"));
+    // The factory profile file waits for writeFactoryProfile() (after the window's first frame).
+    EXPECT_EQ(rig.data.readFile(QStringLiteral("Configs/Profile/DefaultProfile.prof")), "damaged");
 
     // Start values (0, 1, 1) until the first report: level 10 on the receiver, shown only; the
     // settings keep the last level the mouse reported.

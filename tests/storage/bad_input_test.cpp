@@ -2,10 +2,10 @@
 
 #include <QColor>
 #include <QDir>
-#include <QDirIterator>
 #include <QSettings>
 #include <random>
 
+#include "folder_snapshot.h"
 #include "random_state.h"
 #include "state_compare.h"
 #include "storage/app_settings.h"
@@ -187,20 +187,6 @@ TEST(BadInput, InvalidColoursStayInvalid) {
     EXPECT_FALSE(p.ledModes[6].RGB.isValid());          // missing
 }
 
-// Every file below `outer`, relative, except those of the data folder.
-QStringList filesOutside(const QString& outer, const QString& dataDir) {
-    QStringList found;
-    QDirIterator it(outer, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString f = it.next();
-        if (f != dataDir && !f.startsWith(dataDir + QLatin1Char('/')))
-            found << QDir(outer).relativeFilePath(f);
-    }
-    found.sort();
-    return found;
-}
-
 TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
     QTemporaryDir outer;
     const QString root = outer.path() + QStringLiteral("/data");
@@ -214,15 +200,15 @@ TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bait);
     }
-    const QStringList before = filesOutside(outer.path(), root);
+    const QStringList data{QStringLiteral("data")};
+    const auto before = test::snapshot(outer.path(), data);
     const QStringList hostile = {"../../outside", "../../../outside", "a/b", "", ".", "..",
                                  "/tmp/x",        "..\\..\\x"};
     {
         QSettings ini(paths.configFile(), QSettings::IniFormat);
         for (int i = 0; i < 5; ++i) ini.setValue(QStringLiteral("Config/Profile%1").arg(i + 1), hostile[i]);
     }
-    const QStringList profileDirBefore =
-        QDir(paths.profileDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    const auto profileDirBefore = test::snapshot(paths.profileDir());
 
     ConfigState s;
     loadConfigState(paths, s);
@@ -249,8 +235,8 @@ TEST(BadInput, HostileProfileNamesNeverReachOutsideTheDataFolder) {
         EXPECT_EQ(exportLibraryProfile(paths, QStringLiteral("FARROW"), name, root + "/x.prof"),
                   LibraryResult::UnsafeName);
     }
-    EXPECT_EQ(filesOutside(outer.path(), root), before);
-    EXPECT_EQ(QDir(paths.profileDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), profileDirBefore);
+    EXPECT_TRUE(test::unchanged(before, test::snapshot(outer.path(), data)));
+    EXPECT_TRUE(test::unchanged(profileDirBefore, test::snapshot(paths.profileDir())));
     QFile baitFile(outer.path() + "/outside.prof");
     ASSERT_TRUE(baitFile.open(QIODevice::ReadOnly));
     EXPECT_EQ(baitFile.readAll(), bait);

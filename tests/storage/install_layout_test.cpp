@@ -2,14 +2,12 @@
 // works in place, an installed tree is only read and the user's data go to the XDG data folder.
 #include <gtest/gtest.h>
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <map>
 
+#include "folder_snapshot.h"
 #include "storage/paths.h"
 #include "temp_data.h"
 
@@ -21,22 +19,6 @@ void touch(const QString& file, const QByteArray& bytes = "x") {
     QFile f(file);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << file.toStdString();
     f.write(bytes);
-}
-
-// Every entry below `dir` with the hash of its content.
-std::map<QString, QByteArray> listing(const QString& dir) {
-    std::map<QString, QByteArray> out;
-    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        QByteArray hash = "dir";
-        if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly))
-            hash = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1).toHex();
-        out[QDir(dir).relativeFilePath(path)] = hash;
-    }
-    return out;
 }
 
 // Sets an environment variable for the life of the object and restores it afterwards.
@@ -117,7 +99,7 @@ struct InstalledRig {
 
 TEST(InstallLayout, InstalledTreeIsOnlyReadAndSeedsTheUserFolder) {
     InstalledRig rig;
-    const auto before = listing(rig.root.filePath("usr"));
+    const auto before = test::snapshot(rig.root.filePath("usr"));
     ASSERT_TRUE(before.count("share/mousecfg/Configs/Config.ini"));
 
     // Twice: the first start seeds the user's folder, the second finds it and changes nothing.
@@ -138,12 +120,12 @@ TEST(InstallLayout, InstalledTreeIsOnlyReadAndSeedsTheUserFolder) {
     EXPECT_EQ(config.readAll(), QByteArray("[Config]\nedited=1\n"));
 
     // The install tree, though writable here (as an unpacked package is), is exactly as it was.
-    EXPECT_EQ(listing(rig.root.filePath("usr")), before);
+    EXPECT_TRUE(test::unchanged(before, test::snapshot(rig.root.filePath("usr"))));
 
     // An explicit data folder still wins.
     QTemporaryDir own;
     EXPECT_EQ(Paths::forProgram(rig.bin, own.path()).dataDir(), QDir(own.path()).absolutePath());
-    EXPECT_EQ(listing(rig.root.filePath("usr")), before);
+    EXPECT_TRUE(test::unchanged(before, test::snapshot(rig.root.filePath("usr"))));
 }
 
 TEST(InstallLayout, BuildFolderKeepsItsDataInPlace) {

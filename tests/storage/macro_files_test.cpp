@@ -3,25 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QSettings>
 
+#include "folder_snapshot.h"
 #include "storage/app_settings.h"
 #include "temp_data.h"
 
 using namespace mousecfg;
-
-namespace {
-
-QStringList allFiles(const QString& root) {
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) files << QDir(root).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
-}  // namespace
 
 TEST(MacroFiles, PathStaysInsideTheMacroFolder) {
     test::TempData data;
@@ -29,6 +17,7 @@ TEST(MacroFiles, PathStaysInsideTheMacroFolder) {
               data.root() + QStringLiteral("/Configs/MacroDB/Combo 1.MSMACRO"));
     MacroFileData macro;
     macro.events = {{0x84, 0, 4}};
+    const auto before = test::snapshot(data.root());
     for (const QString& bad :
          {QString(), QStringLiteral(".."), QStringLiteral("."), QStringLiteral("../x"), QStringLiteral("a/b"),
           QStringLiteral("../../Config"), QStringLiteral("/etc/passwd"), QStringLiteral("a\\b")}) {
@@ -37,7 +26,7 @@ TEST(MacroFiles, PathStaysInsideTheMacroFolder) {
         EXPECT_FALSE(writeMacroFile(data.paths(), bad, macro));
         EXPECT_TRUE(readMacroEvents(data.paths(), bad).isEmpty());
     }
-    EXPECT_TRUE(allFiles(data.root()).isEmpty());
+    EXPECT_TRUE(test::unchanged(before, test::snapshot(data.root())));
     // A planted file one level up is never read through a crafted name.
     data.writeFile(QStringLiteral("Configs/x.MSMACRO"), "[Setting]\nCount=1\nMap_0=132\n");
     EXPECT_TRUE(readMacroEvents(data.paths(), QStringLiteral("../x")).isEmpty());

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "folder_snapshot.h"
 #include "storage/app_settings.h"
 #include "temp_data.h"
 
@@ -80,7 +81,7 @@ TEST(MacroLibrary, FullListRefusesNewNamesAndImports) {
     QString name;
     EXPECT_EQ(l.lib.importFile(l.data.path(QStringLiteral("in/y.MSMACRO")), &name), R::Full);
     // Nothing reached the folder: no file without a name.
-    EXPECT_TRUE(QDir(l.data.paths().macroDir()).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(test::unchanged(test::FolderSnapshot(), test::snapshot(l.data.paths().macroDir())));
 }
 
 TEST(MacroLibrary, ImportsSkipTakenNamesAndExportsKeepFiles) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_print.h"
 #include "storage/config_state.h"
 
 namespace mousecfg::test {
@@ -76,13 +77,3 @@ inline void expectSameState(const ConfigState& a, const ConfigState& b) {
 }
 
 }  // namespace mousecfg::test
-
-// Readable QString/QColor values in gtest messages.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << '"' << s.toStdString() << '"';
-}
-inline void PrintTo(const QColor& c, std::ostream* os) {
-    *os << (c.isValid() ? c.name(QColor::HexArgb).toStdString() : std::string("invalid"));
-}
-QT_END_NAMESPACE

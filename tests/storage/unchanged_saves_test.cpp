@@ -16,6 +16,7 @@
 namespace mousecfg {
 namespace {
 
+using test::changedEntries;
 using test::snapshot;
 using test::TempData;
 
@@ -36,24 +37,12 @@ void startUp(const Paths& paths) {
     saveDpiIndex(paths, stored.profileNames[0], stored.profiles[0].dpi);
 }
 
-std::vector<QString> changedFiles(const std::map<QString, QString>& before,
-                                  const std::map<QString, QString>& after) {
-    std::vector<QString> changed;
-    for (const auto& [file, what] : after) {
-        const auto it = before.find(file);
-        if (it == before.end() || it->second != what) changed.push_back(file);
-    }
-    for (const auto& [file, what] : before)
-        if (!after.count(file)) changed.push_back(file);
-    return changed;
-}
-
 TEST(UnchangedSaves, AStartWithNothingChangedLeavesEveryFileAsItWas) {
     TempData data(true);
     startUp(data.paths());  // the first start writes the battery level and the factory profile
     const auto before = snapshot(data.root());
     startUp(data.paths());
-    EXPECT_EQ(changedFiles(before, snapshot(data.root())), std::vector<QString>());
+    EXPECT_TRUE(test::unchanged(before, snapshot(data.root())));
 }
 
 TEST(UnchangedSaves, OnlyChangedValuesAreWrittenWhereTheyBelong) {
@@ -64,7 +53,7 @@ TEST(UnchangedSaves, OnlyChangedValuesAreWrittenWhereTheyBelong) {
         const char* what;
         std::function<void(const Paths&, ConfigState&)> save;  // called with the stored value, then changed
         std::function<void(ConfigState&)> change;
-        std::vector<QString> files;
+        QStringList files;
     };
     int diff = 0;
     int battery = 10;
@@ -109,20 +98,20 @@ TEST(UnchangedSaves, OnlyChangedValuesAreWrittenWhereTheyBelong) {
         loadConfigState(paths, state);
         const auto before = snapshot(data.root());
         row.save(paths, state);
-        EXPECT_EQ(changedFiles(before, snapshot(data.root())), std::vector<QString>());
+        EXPECT_TRUE(test::unchanged(before, snapshot(data.root())));
         row.change(state);
         row.save(paths, state);
-        std::vector<QString> expected = row.files;
-        expected.push_back(stamp);
-        std::sort(expected.begin(), expected.end());
-        EXPECT_EQ(changedFiles(before, snapshot(data.root())), expected);
+        QStringList expected = row.files;
+        expected << stamp;
+        expected.sort();
+        EXPECT_EQ(changedEntries(before, snapshot(data.root())), expected);
     }
     // A factory profile file that lost a key or was edited is written afresh.
     const QString factory = QStringLiteral("Configs/Profile/DefaultProfile.prof");
     data.writeFile(factory, data.readFile(factory).replace("\nLedMode=", "\nLedMode=1"));
     const auto edited = snapshot(data.root());
     ASSERT_TRUE(writeDefaultProfileFile(paths).ok());
-    EXPECT_EQ(changedFiles(edited, snapshot(data.root())), (std::vector<QString>{stamp, factory}));
+    EXPECT_EQ(changedEntries(edited, snapshot(data.root())), (QStringList{stamp, factory}));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 namespace mousecfg {
 
+class ConfigStateLoad;
 class DeviceLink;
 class HidBackend;
 class HotplugService;
@@ -39,6 +40,9 @@ struct AppServices {
     Scheduler* scheduler = nullptr;
     // Where the session's saves and reloads run after start-up; none: a thread of its own.
     StorageQueue* storage = nullptr;
+    // The stored settings' load the program began before the window; none: the session loads
+    // them when it starts.
+    ConfigStateLoad* startLoad = nullptr;
     // The clock of the polling "Dongle Disconnect!" box; none: the box's own 100 ms timer.
     std::function<PollTicker*()> makePollTicker;
     // Logical DPI of the screen the window is on; none: asked from the screen.

@@ -17,22 +17,15 @@ void ChangeWatch::start() {
 }
 
 bool ChangeWatch::foreignChange() const {
-    const quint64 own = ownChangeCount(paths_) - seenOwn_;
-    return loadChangeStamp(paths_).generation != seenGeneration_ + own;
-}
-
-ChangeWatch::Seen ChangeWatch::look(const Paths& paths) {
-    Seen seen;
-    seen.own = ownChangeCount(paths);
-    seen.generation = loadChangeStamp(paths).generation;
-    return seen;
+    const StampSeen now = loadStampSeen(paths_);
+    return now.generation != seenGeneration_ + (now.own - seenOwn_);
 }
 
 void ChangeWatch::acknowledge() {
-    acknowledge(look(paths_));
+    acknowledge(loadStampSeen(paths_));
 }
 
-void ChangeWatch::acknowledge(const Seen& seen) {
+void ChangeWatch::acknowledge(const StampSeen& seen) {
     seenOwn_ = seen.own;
     seenGeneration_ = seen.generation;
 }

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include "storage/paths.h"
+#include "storage/save_batch.h"
 
 namespace mousecfg {
 
@@ -15,16 +16,7 @@ namespace mousecfg {
 class ChangeWatch : public QObject {
     Q_OBJECT
 public:
-    // The folder's stamp and this process's own count of advances at one moment.
-    struct Seen {
-        quint64 generation = 0;
-        quint64 own = 0;
-    };
-
     explicit ChangeWatch(const Paths& paths, QObject* parent = nullptr);
-
-    // The stamp as it is now; any thread (a reload looks before it reads the files).
-    static Seen look(const Paths& paths);
 
     // Starts watching; what the folder holds now counts as seen.
     void start();
@@ -32,8 +24,9 @@ public:
     bool foreignChange() const;
     // Takes the stamp as it is now as seen (the files were reloaded, or the user keeps ours).
     void acknowledge();
-    // Takes the stamp as it was at `seen` as seen (files read then): saves after it still count.
-    void acknowledge(const Seen& seen);
+    // Takes the stamp as it was at `seen` (loadStampSeen before the files were read) as seen:
+    // saves after it still count.
+    void acknowledge(const StampSeen& seen);
 
 Q_SIGNALS:
     // Something in the settings folder changed (perhaps our own save): look at foreignChange().

@@ -21,7 +21,7 @@
 #include "platform/osd_delivery.h"
 #include "platform/pointer_speed.h"
 #include "storage/app_settings.h"
-#include "storage/data_lock.h"
+#include "storage/config_state_load.h"
 #include "storage/folder_problems.h"
 #include "storage/profile_files.h"
 #include "storage/settings_file.h"
@@ -45,6 +45,7 @@ WindowSession::~WindowSession() {
     if (jobsPosted_ > 0) storage().drain();
     if (QCoreApplication* app = QCoreApplication::instance(); app && !reloads_.empty())
         app->removeEventFilter(this);
+    if (factoryWrite_.valid()) factoryWrite_.wait();
 }
 
 void WindowSession::start() {
@@ -70,9 +71,8 @@ void WindowSession::start() {
         folderProblems_ = tr("These files of the data folder cannot be used: their settings read as "
                              "defaults, and saving over them fails.") +
                           QLatin1Char('\n') + problems.join(QLatin1Char('\n'));
-    loadSets();
+    loadSets(services_.startLoad);
     announceSets();
-    writeDefaultProfileFile(paths());
     changeWatch_.start();
 
     // The gauge's start values need the connection state (100 with a cable); the second pass
@@ -87,8 +87,16 @@ QString WindowSession::currentSlotName() const {
     return working_.profileNames[static_cast<size_t>(currentSlot())];
 }
 
-void WindowSession::loadSets() {
-    loadConfigState(paths(), stored_);
+void WindowSession::writeFactoryProfile() {
+    if (factoryWrite_.valid()) return;
+    factoryWrite_ = std::async(std::launch::async, [paths = paths()] {
+        const SaveStatus status = writeDefaultProfileFile(paths);
+        if (!status.ok()) qCDebug(lcApp).noquote() << "factory profile not written:" << status.message();
+    });
+}
+
+void WindowSession::loadSets(ConfigStateLoad* begun) {
+    if (!begun || !begun->take(stored_)) loadConfigState(paths(), stored_);
     working_ = stored_;
     hostSpeedAtLoad_.reset();
     if (services_.pointerSpeed) {
@@ -293,16 +301,13 @@ void WindowSession::startStatusThread() {
 void WindowSession::reloadAfterDeviceChange() {
     struct Loaded {
         ConfigState stored;
-        ChangeWatch::Seen seen;
+        StampSeen seen;
     };
     auto loaded = std::make_shared<Loaded>();
     reloadLater(
         [paths = paths(), loaded] {
-            {
-                // What the files hold from here on counts as seen: no save lands in between.
-                DataFolderLock lock(paths);
-                loaded->seen = ChangeWatch::look(paths);
-            }
+            // What the files hold from here on counts as seen.
+            loaded->seen = loadStampSeen(paths);
             ConfigState working;
             reloadStoredSettings(paths, loaded->stored, working);
         },

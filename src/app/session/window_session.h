@@ -6,6 +6,7 @@
 #include <atomic>
 #include <deque>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 
@@ -19,6 +20,7 @@
 namespace mousecfg {
 
 class ApplyRunner;
+class ConfigStateLoad;
 class ProfileDialogs;
 class StorageQueue;
 class StorageWorker;
@@ -57,12 +59,17 @@ public:
     ~WindowSession() override;
 
     // Start-up, once the window is ready to listen: follows hot-plug, builds the device and mouse
-    // lists, opens the current product, starts the status thread (the only start at start-up),
-    // loads both profile sets (the host's pointer speed into the current record) and rewrites the
-    // factory profile file. Then the gauge's start values (level 10, or 100 with a cable) until
-    // the first report, and, 200 ms later, showRequested() and the files of the data folder that
-    // cannot be used (warning()).
+    // lists, opens the current product, starts the status thread (the only start at start-up) and
+    // loads both profile sets (the host's pointer speed into the current record; the load the
+    // program began early, services.startLoad, when the files are still the ones it read). Then
+    // the gauge's start values (level 10, or 100 with a cable) until the first report, and,
+    // 200 ms later, showRequested() and the files of the data folder that cannot be used
+    // (warning()).
     void start();
+    // Once the window's first frame is out: the factory profile file is written, when it is
+    // missing or differs, on a thread of its own (under the data folder's lock, as every save;
+    // the session waits for it when it ends).
+    void writeFactoryProfile();
 
     const Paths& paths() const { return services_.paths; }
     ConfigState& working() { return working_; }
@@ -190,8 +197,9 @@ private:
     void reportProfile(quint8 profile);
     // Makes `slot` current in the working set (and the stored set when the mouse reported it).
     void enterSlot(int slot, bool reported);
-    // Both sets from the files, the host's pointer speed in the current record.
-    void loadSets();
+    // Both sets from the files (or from `begun` when it read the files as they are now), the
+    // host's pointer speed in the current record.
+    void loadSets(ConfigStateLoad* begun = nullptr);
     void announceSets();
     // True when the files were loaded, false when the user keeps the edits.
     bool takeForeignChange();
@@ -213,6 +221,7 @@ private:
     void landReloads();
 
     AppServices& services_;
+    std::future<void> factoryWrite_;
     ConnectionMonitor monitor_;
     ConfigState working_;
     ConfigState stored_;

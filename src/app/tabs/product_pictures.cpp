@@ -31,6 +31,11 @@ void ProductPictures::layout() {
     name_->setFont(ui.font());
 }
 
+QString ProductPictures::frontFile(const Paths& paths) {
+    return paths.skinFile(
+        QStringLiteral("mouse/%1/Mouse.png").arg(appsettings::loadCurrentProductName(paths)));
+}
+
 void ProductPictures::reload() {
     product_ = appsettings::loadCurrentProductName(paths_);
     setFront(QStringLiteral("mouse/%1/Mouse.png").arg(product_));
@@ -62,7 +67,8 @@ void ProductPictures::showHover(int index) {
 
 void ProductPictures::setFront(const QString& file) {
     const UiContext& ui = UiContext::current();
-    const QPixmap picture(paths_.skinFile(file));
+    const QString path = paths_.skinFile(file);
+    const QPixmap picture = source_ ? QPixmap::fromImage(source_(path)) : QPixmap(path);
     if (!picture.isNull())
         front_->setPixmap(
             picture.scaled(ui.scaled(300), ui.scaled(400), Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QImage>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "storage/paths.h"
 
@@ -19,6 +21,8 @@ public:
     enum class View { None, Front, Side };
 
     ProductPictures(Paths paths, QWidget* window);
+    // The front picture of the current product.
+    static QString frontFile(const Paths& paths);
 
     void layout();
     // Reads the current product and loads its pictures (a picture that does not load leaves its
@@ -28,6 +32,9 @@ public:
     // The front picture with button `index` (0-based) highlighted; -1: the plain picture.
     void showHover(int index);
     QString product() const { return product_; }
+    // Where the pictures' images come from (a decoding begun on another thread); none: decoded
+    // from the file here.
+    void setImageSource(std::function<QImage(const QString& file)> source) { source_ = std::move(source); }
 
 private:
     void setFront(const QString& file);
@@ -35,6 +42,7 @@ private:
     void loadSide();
 
     Paths paths_;
+    std::function<QImage(const QString& file)> source_;
     QString product_;
     QLabel* front_;
     QLabel* side_;

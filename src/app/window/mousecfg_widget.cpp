@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -44,6 +45,27 @@ void fitText(QLabel* label, const QFont& base) {
     label->setFont(fitFontToWidth(base, label->text(), label->width()));
 }
 
+// The icon QIcon(file) makes of an .ico file's images: one pixmap per size, of the highest depth
+// the file had where it holds a size twice.
+QIcon iconFromImages(const QList<QImage>& images) {
+    const auto depth = [](const QImage& image) {
+        const QString d = image.text(QStringLiteral("_q_icoOrigDepth"));
+        return d.isEmpty() ? 32 : d.toInt();
+    };
+    QList<QImage> best;
+    for (const QImage& image : images) {
+        const auto same = std::find_if(best.begin(), best.end(),
+                                       [&image](const QImage& b) { return b.size() == image.size(); });
+        if (same == best.end())
+            best.append(image);
+        else if (depth(image) > depth(*same))
+            *same = image;
+    }
+    QIcon icon;
+    for (const QImage& image : best) icon.addPixmap(QPixmap::fromImage(image));
+    return icon;
+}
+
 }  // namespace
 
 QString MousecfgWidget::titleFor(const QString& productName, bool simulated) {
@@ -59,7 +81,6 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     const Paths& paths = services_.paths;
     setObjectName(QStringLiteral("MousecfgWidget"));
     resize(400, 300);
-    loadBackground();
 
     // The scale level from the screen's logical DPI, published to every widget with the
     // language's font; the translation is in place before any caption is set.
@@ -72,7 +93,6 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
     resize(ui.scaled(metrics::kDesignWidth), ui.scaled(metrics::kDesignHeight));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
-    setScaleLevel(scaleLevel_);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
 
     createControls();
@@ -89,9 +109,14 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
 
     // No focus frames: the skinned buttons take no keyboard focus. (A window-wide style sheet
     // would also restyle the message boxes this window parents and lose their white text.)
+    // The tab buttons are the exception: the open tab's button has the first focus, so that
+    // nothing typed before a click lands in the NAME field, and Tab and Space walk the tabs.
     for (TarnPushButton* b : findChildren<TarnPushButton*>()) b->setFocusPolicy(Qt::NoFocus);
-    // Decoded once: the tray shows the same icon.
-    setWindowIcon(QIcon(paths.skinFile(QStringLiteral("icon.ico"))));
+    focusTabButtons();
+    tabButtons_[static_cast<size_t>(currentTab_)]->setFocus(Qt::OtherFocusReason);
+    // The skin's images come last: they decode on their own thread meanwhile (see main).
+    loadBackground();
+    setScaleLevel(scaleLevel_);
 
     // What the first frame does not show comes once it is out: on the first paint, or on the
     // first turn of the event loop when the window starts hidden.
@@ -103,11 +128,16 @@ MousecfgWidget::MousecfgWidget(AppServices& services, QWidget* parent)
 void MousecfgWidget::finishStartUp() {
     if (startUpFinished_) return;
     startUpFinished_ = true;
+    // The icon is not part of the frame; one set already (from the working folder, by the program's
+    // start) stays. Decoded once: the tray shows the same icon.
+    const QList<QImage> icon = skinpreload::takeAll(services_.paths.skinFile(QStringLiteral("icon.ico")));
+    if (!testAttribute(Qt::WA_SetWindowIcon)) setWindowIcon(iconFromImages(icon));
     tray_ = new Tray(services_.paths, this);
     connect(tray_, &Tray::showRequested, this, &MousecfgWidget::showWindowOrWarn);
     connect(tray_, &Tray::toggleRequested, this, &MousecfgWidget::onTrayToggle);
     connect(tray_, &Tray::quitRequested, this, [this] { quitProgram(0); });
     tray_->retranslate();
+    session_.writeFactoryProfile();
     // The skin's panels and gradients take a fraction of the memory as runs.
     backgroundRuns_ = RunImage(scaledBackgrounds_[static_cast<size_t>(scaleLevel_)].toImage());
     if (!backgroundRuns_.isNull()) {
@@ -142,6 +172,7 @@ void MousecfgWidget::createControls() {
     minimise_ = makeButton(
         {QStringLiteral("min-1.png"), QStringLiteral("min-2.png"), QStringLiteral("min-3.png")}, "minButton");
     pictures_ = new ProductPictures(paths, this);
+    pictures_->setImageSource(&skinpreload::take);
     KeyCaptureService* keys = services_.keyCapture;
     if (!keys) {
         ownKeyCapture_ = std::make_unique<FocusKeyCaptureService>();
@@ -216,6 +247,7 @@ void MousecfgWidget::layoutControls() {
             ui.scaledRect(69, 90 + 34 * static_cast<int>(i), available ? 154 : 0, available ? 29 : 0));
         tabs_[i]->layout();
     }
+    focusTabButtons();
     apply_->setGeometry(ui.scaledRect(597, 588, 76, 30));
     ok_->setGeometry(ui.scaledRect(439, 588, 0, 0));
     cancel_->setGeometry(ui.scaledRect(518, 588, 0, 0));
@@ -256,9 +288,19 @@ void MousecfgWidget::retranslate() {
     pictures_->reload();
 }
 
+void MousecfgWidget::focusTabButtons() {
+    // A tab without size (a product without lighting) is not reached with Tab either.
+    for (size_t i = 0; i < tabButtons_.size(); ++i)
+        tabButtons_[i]->setFocusPolicy(tabs_[i]->available() ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void MousecfgWidget::switchPage(int index) {
     if (index < 0 || index >= static_cast<int>(tabs_.size())) return;
+    // The focus on a tab button moves with the open tab.
+    const bool tabFocused =
+        std::find(tabButtons_.begin(), tabButtons_.end(), focusWidget()) != tabButtons_.end();
     currentTab_ = index;
+    if (tabFocused) tabButtons_[static_cast<size_t>(index)]->setFocus(Qt::OtherFocusReason);
     for (size_t i = 0; i < tabButtons_.size(); ++i)
         tabButtons_[i]->setCheckedState(static_cast<int>(i) == index);
     pictures_->show(ProductPictures::View::None);
@@ -441,8 +483,9 @@ double MousecfgWidget::screenLogicalDpi() const {
 void MousecfgWidget::loadBackground() {
     // Decoded already on its own thread when the program began it (the tests' windows decode it
     // here).
-    background_ =
-        QPixmap::fromImage(skinpreload::take(services_.paths.skinFile(QStringLiteral("cfgMainback.png"))));
+    const QString file = services_.paths.skinFile(QStringLiteral("cfgMainback.png"));
+    background_ = QPixmap::fromImage(skinpreload::take(file));
+    backgroundMask_ = skinpreload::takeAlphaMask(file);
 }
 
 void MousecfgWidget::setScaleLevel(int level) {
@@ -459,8 +502,11 @@ void MousecfgWidget::setScaleLevel(int level) {
     if (back.isNull() && !background_.isNull())
         back = background_.scaled(ui.scaled(metrics::kDesignWidth), ui.scaled(metrics::kDesignHeight),
                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    // The skin's transparent parts are not part of the window.
-    if (!back.isNull() && back.hasAlphaChannel()) setMask(back.mask());
+    // The skin's transparent parts are not part of the window (the mask of the image as decoded
+    // serves the scale that draws it at its own size).
+    if (!back.isNull() && back.hasAlphaChannel())
+        setMask(backgroundMask_.size() == back.size() ? QBitmap::fromImage(backgroundMask_) : back.mask());
+    backgroundMask_ = QImage();
 }
 
 void MousecfgWidget::resizeEvent(QResizeEvent* event) {

@@ -81,6 +81,8 @@ private:
     void connectSession();
     TarnPushButton* makeButton(const QStringList& images, const char* objectName);
     void layoutControls();
+    // The tab buttons of the available tabs take the focus with Tab; the others none.
+    void focusTabButtons();
     void fitLabels();
     int firstTab() const;
     void retranslate();
@@ -115,6 +117,7 @@ private:
     QPoint originAtPress_;
     int scaleLevel_ = 0;
     QPixmap background_;
+    QImage backgroundMask_;  // decoded with the background, until the first scale takes it
     std::array<QPixmap, 17> scaledBackgrounds_;
     // After the first frame, the background of the current scale as runs in place of both pixmaps.
     RunImage backgroundRuns_;
