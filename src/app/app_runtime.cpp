@@ -2,6 +2,7 @@
 
 #include "app/session/app_log.h"
 #include "app/session/collection_kind.h"
+#include "app/session/gui_post.h"
 #include "app/session/scheduler.h"
 #include "device/device_link.h"
 #include "device/pacer.h"
@@ -59,9 +60,8 @@ AppRuntime::AppRuntime(const Paths& paths, bool simulate, const FaultPlan& fault
         auto polling = std::make_unique<PollingHotplugService>(lister, 0);
         if (auto* mouse = dynamic_cast<SimulatedMouse*>(backend)) {
             PollingHotplugService* service = polling.get();
-            mouse->setEnumerationListener([service] {
-                QMetaObject::invokeMethod(service, &PollingHotplugService::poll, Qt::QueuedConnection);
-            });
+            mouse->setEnumerationListener(
+                [service] { postToThreadOf(service, [service] { service->poll(); }); });
         }
         d_->hotplug = std::move(polling);
         d_->pointerSpeed = std::make_unique<NoPointerSpeed>();

@@ -8,6 +8,7 @@
 
 #include "app/session/app_log.h"
 #include "app/session/apply_runner.h"
+#include "app/session/gui_post.h"
 #include "app/session/profile_dialogs.h"
 #include "app/session/scheduler.h"
 #include "app/session/storage_queue.h"
@@ -354,13 +355,10 @@ void WindowSession::postJob(std::function<void()> job, std::function<void()> aft
     const quint64 number = ++jobsPosted_;
     storage().post([this, number, job = std::move(job), after = std::move(after)] {
         job();
-        QMetaObject::invokeMethod(
-            this,
-            [this, number, after] {
-                jobEnded(number);
-                if (after) after();
-            },
-            Qt::QueuedConnection);
+        postToThreadOf(this, [this, number, after] {
+            jobEnded(number);
+            if (after) after();
+        });
     });
 }
 
