@@ -309,8 +309,8 @@ void WindowSession::reloadAfterDeviceChange() {
         [paths = paths(), loaded] {
             // What the files hold from here on counts as seen.
             loaded->seen = loadStampSeen(paths);
-            ConfigState working;
-            reloadStoredSettings(paths, loaded->stored, working);
+            loadConfigState(paths, loaded->stored);
+            writeDefaultProfileFile(paths);
         },
         [this, loaded] {
             stored_ = loaded->stored;
