@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 #include "platform/single_instance.h"
 #include "spin.h"
@@ -148,6 +149,24 @@ TEST(Tray, ALaterStartBringsTheWindowBack) {
     w.showMinimized();
     EXPECT_TRUE(SingleInstance::requestActivation(QStringLiteral("FARROW")));
     EXPECT_TRUE(test::spinUntil([&] { return !w.isMinimized(); }));
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST(Tray, ALaterStartWhileABoxIsUpBringsTheBoxForward) {
+    WindowRig rig;
+    MousecfgWidget& w = rig.create();
+    rig.plug(kReceiver, true);
+    rig.scheduler.runPending();
+    TarnMessageBox box(TarnMessageBox::Refusal, QString(), QStringLiteral("Warning"), QStringLiteral("text"),
+                       &w);
+    bool boxInFront = false;
+    QTimer::singleShot(0, &w, [&] {
+        w.showFromActivation();
+        boxInFront = test::spinUntil([&] { return QApplication::activeWindow() == &box; }) && box.isVisible();
+        box.reject();
+    });
+    box.exec();
+    EXPECT_TRUE(boxInFront);
     EXPECT_TRUE(w.isVisible());
 }
 

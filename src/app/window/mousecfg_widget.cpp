@@ -1,5 +1,6 @@
 #include "app/window/mousecfg_widget.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -374,6 +375,13 @@ void MousecfgWidget::showWindowOrWarn() {
 void MousecfgWidget::showFromActivation() {
     if (isMinimized()) showNormal();
     raise();
+    // A box of ours that is up stays in front of the window it belongs to (raised alone, the
+    // window would cover the box that still holds it).
+    if (QWidget* box = QApplication::activeModalWidget(); box && box != this) {
+        box->raise();
+        box->activateWindow();
+        return;
+    }
     // The warning, when it is up, stays the one box; else the usual way to show the window.
     if (session_.warningShown() && isVisible())
         activateWindow();
